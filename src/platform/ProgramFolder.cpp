@@ -1,0 +1,43 @@
+#include "platform/ProgramFolder.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "nctext/StringUtil.h"
+
+namespace qv {
+namespace {
+
+std::string ExecutableFolder() {
+  std::string path(4096, '\0');
+  const ssize_t n = ::readlink("/proc/self/exe", path.data(), path.size() - 1);
+  if (n <= 0) return ".";
+  path.resize(static_cast<size_t>(n));
+  const size_t slash = path.rfind('/');
+  return slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
+}
+
+}  // namespace
+
+std::u16string ProgramFolder() {
+  const char* home = std::getenv("QUORVALEN_HOME");
+  if (home != nullptr && *home != '\0') return FromUtf8(home);
+  return FromUtf8(ExecutableFolder());
+}
+
+std::u16string ProgramFolderPath(std::u16string_view name) {
+  std::u16string path = ProgramFolder();
+  if (path.empty() || path.back() != u'/') path.push_back(u'/');
+  path.append(name);
+  return path;
+}
+
+std::u16string SystemPath(std::u16string_view name) {
+  std::u16string relative = u"System/";
+  relative.append(name);
+  return ProgramFolderPath(relative);
+}
+
+}  // namespace qv
