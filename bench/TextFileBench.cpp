@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "nctext/Cnltextfilerw.h"
 #include "nctext/StringUtil.h"
@@ -16,17 +17,26 @@ std::u16string BenchPath() {
   return qv::FromUtf8("/tmp/qv-textfile-bench-" + std::to_string(::getpid()) + ".nc");
 }
 
-// A program of typical punching lines with some Japanese comments.
+// About 50 MB of typical punching lines with some Japanese comments.
+const std::vector<std::u16string>& SampleLines() {
+  static const std::vector<std::u16string> lines = [] {
+    std::vector<std::u16string> out;
+    size_t bytes = 0;
+    for (int i = 0; bytes < kFileBytes; ++i) {
+      out.push_back(i % 10 == 0
+                        ? u"(穴あけ　パンチ工程)\n"
+                        : qv::Sprintf("N%d G01 X%d.250 Y%d.5 T102\n", i, i % 2500, i % 1250));
+      bytes += out.back().size() + 1;
+    }
+    return out;
+  }();
+  return lines;
+}
+
 void WriteSample(const std::u16string& path) {
   qv::Cnltextfilerw file;
   file.Open(path, qv::OpenMode::CreateWrite);
-  size_t bytes = 0;
-  for (int i = 0; bytes < kFileBytes; ++i) {
-    const std::u16string line = i % 10 == 0 ? u"(穴あけ　パンチ工程)\n"
-                                            : qv::Sprintf("N%d G01 X%d.250 Y%d.5 T102\n", i, i % 2500, i % 1250);
-    bytes += line.size() + 1;
-    file.WriteString(line);
-  }
+  for (const auto& line : SampleLines()) file.WriteString(line);
   file.Close();
 }
 

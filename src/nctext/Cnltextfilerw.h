@@ -57,10 +57,10 @@ class Cnltextfilerw {
   int32_t lastCause_ = 0;
   int32_t isOpen_ = 0;
   OpenMode mode_ = OpenMode::Read;
-  bool atEnd_ = false;       // physical end or 0x1A seen
-  std::string buffer_;       // bytes read and not yet returned, or bytes waiting to be written
-  size_t position_ = 0;      // read position in buffer_
-  std::string pending_;      // the start of a line that spans buffer refills
+  bool atEnd_ = false;   // physical end or 0x1A seen
+  std::string buffer_;   // bytes read and not yet returned, or bytes waiting to be written
+  size_t position_ = 0;  // read position in buffer_
+  std::string pending_;  // the start of a line that spans buffer refills
 };
 
 // Maps an errno value to the file-error cause (1 to 14) that the status codes negate.

@@ -1,11 +1,12 @@
 #include "nctext/StringUtil.h"
 
+#include <locale.h>
+
 #include <charconv>
 #include <clocale>
 #include <cstdarg>
 #include <cstdio>
 #include <limits>
-#include <locale.h>
 #include <vector>
 
 namespace qv {
@@ -193,7 +194,9 @@ std::u16string FormatText(std::u16string_view pattern,
   return out;
 }
 
-std::u16string FromAscii(std::string_view ascii) { return std::u16string(ascii.begin(), ascii.end()); }
+std::u16string FromAscii(std::string_view ascii) {
+  return std::u16string(ascii.begin(), ascii.end());
+}
 
 std::u16string FromUtf8(std::string_view utf8) {
   std::u16string out;

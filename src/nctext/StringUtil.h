@@ -45,7 +45,8 @@ std::u16string Sprintf(const char* format, ...) __attribute__((format(printf, 1,
 std::u16string FormatFixed(double value, int decimals);
 
 // Replaces "%s" markers in order by the given arguments (messages with inserted names).
-std::u16string FormatText(std::u16string_view pattern, std::initializer_list<std::u16string_view> args);
+std::u16string FormatText(std::u16string_view pattern,
+                          std::initializer_list<std::u16string_view> args);
 
 // ASCII and UTF-8 bridges, for literals, diagnostics and the terminal.
 std::u16string FromAscii(std::string_view ascii);

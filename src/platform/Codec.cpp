@@ -88,7 +88,8 @@ class Cp932Tables {
       for (unsigned code = 0x8140; code <= 0xFCFC; ++code) {
         if (IsNecSelectedIbm(code) != (pass == 1)) continue;
         const char16_t c = double_[code];
-        if (c != kUnmapped && encode_[c] == 0 && c != 0) encode_[c] = static_cast<unsigned short>(code);
+        if (c != kUnmapped && encode_[c] == 0 && c != 0)
+          encode_[c] = static_cast<unsigned short>(code);
       }
     }
   }

@@ -1,10 +1,9 @@
-#include "nctext/CnlStringAnlyss.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "TestSupport.h"
+#include "nctext/CnlStringAnlyss.h"
 
 namespace qv {
 namespace {

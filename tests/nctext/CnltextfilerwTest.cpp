@@ -1,10 +1,10 @@
-#include "nctext/Cnltextfilerw.h"
-
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "TestSupport.h"
+#include "nctext/Cnltextfilerw.h"
 
 namespace qv {
 namespace {
@@ -55,7 +55,9 @@ TEST_F(TextFileTest, EmptyFileAndMissingLastLineEnd) {
 }
 
 TEST_F(TextFileTest, CtrlZEndsTheFile) {
-  EXPECT_EQ(ReadAll("A\r\nB\x1A" "C\r\nD\r\n"), (Lines{u"A", u"B"}));
+  EXPECT_EQ(ReadAll("A\r\nB\x1A"
+                    "C\r\nD\r\n"),
+            (Lines{u"A", u"B"}));
   EXPECT_EQ(ReadAll("A\r\n\x1A\r\nD"), (Lines{u"A"}));
 }
 
@@ -74,6 +76,23 @@ TEST_F(TextFileTest, WritingTurnsEveryLfIntoCrLfAndAddsNothing) {
 TEST_F(TextFileTest, BadBytesNeverStopTheFile) {
   const Lines lines = ReadAll(std::string("\x81\r\n\x00\xFF\x85\x40Z\n\x82", 10));
   EXPECT_EQ(lines, (Lines{u"\uFFFD", std::u16string(u"\0\uF8F3\uFFFDZ", 4), u"\uFFFD"}));
+}
+
+TEST_F(TextFileTest, BinaryFileReadsUpToItsFirstCtrlZ) {
+  std::string bytes;
+  uint32_t seed = 12345;
+  for (int i = 0; i < 3 * (1 << 20); ++i) {
+    seed = seed * 1103515245u + 12345u;
+    const char b = static_cast<char>(seed >> 16);
+    bytes.push_back(b == 0x1A ? 'x' : b);
+  }
+  const size_t lineEnds = static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
+  const bool unterminated = bytes.back() != '\n';
+  EXPECT_EQ(ReadAll(bytes).size(), lineEnds + (unterminated ? 1 : 0));
+  bytes[bytes.size() / 2] = 0x1A;
+  const size_t before =
+      static_cast<size_t>(std::count(bytes.begin(), bytes.begin() + bytes.size() / 2, '\n'));
+  EXPECT_LE(ReadAll(bytes).size(), before + 1);
 }
 
 TEST_F(TextFileTest, LinesLongerThanTheReadBufferComeBackWhole) {

@@ -1,8 +1,7 @@
-#include "nctext/FieldSplitter.h"
-
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
+#include "nctext/FieldSplitter.h"
 
 namespace qv {
 namespace {

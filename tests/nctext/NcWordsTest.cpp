@@ -1,10 +1,9 @@
-#include "nctext/NcWords.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "TestSupport.h"
+#include "nctext/NcWords.h"
 
 namespace qv {
 namespace {
@@ -26,7 +25,7 @@ TEST(StripComments, RemovesNestedParenthesesThenBrackets) {
   EXPECT_EQ(StripComments(u"X1[ab]Y2(c"), u"X1Y2");
   EXPECT_EQ(StripComments(u"X1)Y2]"), u"X1)Y2]");
   EXPECT_EQ(StripComments(u"([x)]Y 3"), u"]Y3");  // brackets are stripped second
-  EXPECT_EQ(StripComments(u"[(]Y3"), u"");  // the bracket never closes
+  EXPECT_EQ(StripComments(u"[(]Y3"), u"");        // the bracket never closes
 }
 
 TEST(IsValidNcNumber, AcceptsOnlyWellFormedValues) {

@@ -1,11 +1,10 @@
-#include "nctext/StringUtil.h"
-
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <cmath>
 
 #include "TestSupport.h"
+#include "nctext/StringUtil.h"
 
 namespace qv {
 namespace {
@@ -60,7 +59,9 @@ TEST(StringUtil, Utf8RoundTripsAndRepairsBadInput) {
   const std::u16string text = u"ＮＣ変換 \U0001F600 x";
   EXPECT_EQ(FromUtf8(ToUtf8(text)), text);
   EXPECT_EQ(FromUtf8("\xE3\x81"), u"\uFFFD\uFFFD");
-  EXPECT_EQ(FromUtf8("a\xFF" "b"), u"a\uFFFDb");
+  EXPECT_EQ(FromUtf8("a\xFF"
+                     "b"),
+            u"a\uFFFDb");
   EXPECT_EQ(ToUtf8(u"\xDC00"), "\xEF\xBF\xBD");
 }
 

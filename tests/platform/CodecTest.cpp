@@ -1,11 +1,10 @@
-#include "platform/Codec.h"
-
 #include <gtest/gtest.h>
 #include <iconv.h>
 
 #include <string>
 
 #include "TestSupport.h"
+#include "platform/Codec.h"
 
 namespace qv {
 namespace {
@@ -32,21 +31,21 @@ TEST(Cp932Codec, TrailByte5CIsNeverABackslash) {
 }
 
 TEST(Cp932Codec, DecodesExtensionRowsAndUserArea) {
-  EXPECT_EQ(DecodeCp932(Bytes({0x87, 0x40})), u"①");           // NEC row 13
+  EXPECT_EQ(DecodeCp932(Bytes({0x87, 0x40})), u"①");  // NEC row 13
   EXPECT_EQ(DecodeCp932(Bytes({0x87, 0x54})), u"Ⅰ");
-  EXPECT_EQ(DecodeCp932(Bytes({0xED, 0x40})), u"纊");           // NEC-selected IBM
-  EXPECT_EQ(DecodeCp932(Bytes({0xFA, 0x40})), u"ⅰ");           // IBM extension
+  EXPECT_EQ(DecodeCp932(Bytes({0xED, 0x40})), u"纊");  // NEC-selected IBM
+  EXPECT_EQ(DecodeCp932(Bytes({0xFA, 0x40})), u"ⅰ");   // IBM extension
   EXPECT_EQ(DecodeCp932(Bytes({0xFC, 0x4B})), u"黑");
-  EXPECT_EQ(DecodeCp932(Bytes({0xF0, 0x40})), u"\uE000");       // user-defined area
+  EXPECT_EQ(DecodeCp932(Bytes({0xF0, 0x40})), u"\uE000");  // user-defined area
   EXPECT_EQ(DecodeCp932(Bytes({0xF9, 0xFC})), u"\uE757");
-  EXPECT_EQ(DecodeCp932(Bytes({0x81, 0x60})), u"\uFF5E");       // fullwidth tilde, not wave dash
+  EXPECT_EQ(DecodeCp932(Bytes({0x81, 0x60})), u"\uFF5E");  // fullwidth tilde, not wave dash
 }
 
 TEST(Cp932Codec, WritesDuplicatesWithTheBytesTheCodePageChooses) {
   EXPECT_EQ(EncodeCp932(u"ⅰ"), Bytes({0xFA, 0x40}));   // IBM, not NEC-selected 0xEEEF
   EXPECT_EQ(EncodeCp932(u"Ⅰ"), Bytes({0x87, 0x54}));   // NEC row 13, not IBM 0xFA4A
   EXPECT_EQ(EncodeCp932(u"￢"), Bytes({0x81, 0xCA}));  // JIS, not 0xEEF9 or 0xFA54
-  EXPECT_EQ(EncodeCp932(u"¬"), "?");                  // the Latin-1 sign is not in the code page
+  EXPECT_EQ(EncodeCp932(u"¬"), "?");                   // the Latin-1 sign is not in the code page
   EXPECT_EQ(EncodeCp932(u"∵"), Bytes({0x81, 0xE6}));   // JIS, not 0x8784 or 0xFA5B
   EXPECT_EQ(EncodeCp932(u"≒"), Bytes({0x81, 0xE0}));   // JIS, not 0x8790
   EXPECT_EQ(EncodeCp932(u"纊"), Bytes({0xFA, 0x5C}));  // IBM, not NEC-selected 0xED40
@@ -67,8 +66,8 @@ TEST(Cp932Codec, EveryValidDoubleByteCodeRoundTrips) {
       ++mapped;
       const std::string back = EncodeCp932(text);
       EXPECT_EQ(DecodeCp932(back), text) << std::hex << lead << trail;
-      const bool duplicateRow = (lead >= 0xED && lead <= 0xEE) || (lead >= 0xFA && lead <= 0xFC) ||
-                                lead == 0x87;
+      const bool duplicateRow =
+          (lead >= 0xED && lead <= 0xEE) || (lead >= 0xFA && lead <= 0xFC) || lead == 0x87;
       if (!duplicateRow) {
         EXPECT_EQ(back, code) << std::hex << lead << trail;
       }
@@ -103,17 +102,17 @@ TEST(Cp932Codec, EncodesTheSameBytesAsIconvForEveryCharacterItDecodes) {
 }
 
 TEST(Cp932Codec, InvalidInputBecomesReplacementWithoutEatingNeighbours) {
-  EXPECT_EQ(DecodeCp932(Bytes({0x85, 0x40})), u"\uFFFD");            // unassigned pair
-  EXPECT_EQ(DecodeCp932(Bytes({0x81, 0x0A, 0x41})), u"\uFFFD\nA");   // lead before LF
-  EXPECT_EQ(DecodeCp932(Bytes({0x41, 0x81})), u"A\uFFFD");           // truncated at the end
+  EXPECT_EQ(DecodeCp932(Bytes({0x85, 0x40})), u"\uFFFD");           // unassigned pair
+  EXPECT_EQ(DecodeCp932(Bytes({0x81, 0x0A, 0x41})), u"\uFFFD\nA");  // lead before LF
+  EXPECT_EQ(DecodeCp932(Bytes({0x41, 0x81})), u"A\uFFFD");          // truncated at the end
   EXPECT_EQ(DecodeCp932(Bytes({0x81, 0x7F})), u"\uFFFD\x7F");
   EXPECT_EQ(DecodeCp932(std::string("\0X", 2)), std::u16string(u"\0X", 2));
 }
 
 TEST(Cp932Codec, UnmappableCharactersBecomeQuestionMarks) {
   EXPECT_EQ(EncodeCp932(u"A\u00E9B"), "A?B");
-  EXPECT_EQ(EncodeCp932(u"\U0001F600"), "?");       // a surrogate pair is one character
-  EXPECT_EQ(EncodeCp932(u"\xD800X"), "?X");         // a lone surrogate
+  EXPECT_EQ(EncodeCp932(u"\U0001F600"), "?");  // a surrogate pair is one character
+  EXPECT_EQ(EncodeCp932(u"\xD800X"), "?X");    // a lone surrogate
   EXPECT_EQ(EncodeCp932(u"\uFFFD"), "?");
 }
 

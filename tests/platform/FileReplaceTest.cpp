@@ -1,8 +1,7 @@
-#include "platform/FileReplace.h"
-
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
+#include "platform/FileReplace.h"
 
 namespace qv {
 namespace {
