@@ -63,4 +63,11 @@ int32_t FindPost(const PostStore& store, std::u16string_view name);
 // Index of name in the material table, or -1.
 int32_t FindMaterial(const PostStore& store, std::u16string_view name);
 
+// headLine1b as the main dialog derives it: programAddress and programNumber (when both are
+// given), then "(" comment ")" when there is a comment.
+std::u16string DerivedHeadLine1b(const PostRecord& record);
+// coordinateLine as the main dialog derives it: empty when G92 is left alone, else "G92" with
+// the given X and Y, then ";" and the second coordinate code with its X and Y when set.
+std::u16string DerivedCoordinateLine(const PostRecord& record);
+
 }  // namespace qv
