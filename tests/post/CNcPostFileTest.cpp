@@ -141,6 +141,14 @@ TEST_F(PostLoadTest, MissingFileIsCreatedEmptyAndVersionOnlyFileHasNoPosts) {
   EXPECT_EQ(store_.postCount, 0);
 }
 
+TEST_F(PostLoadTest, SaveWithoutAPostFileCreatesAnEmptyOneAndFails) {
+  store_.postCount = 1;
+  store_.postNames[0] = u"P";
+  Select(u"P", u"", u"");
+  EXPECT_EQ(Save(0), -1);
+  EXPECT_EQ(ReadBytes(PostPath()), "");
+}
+
 TEST_F(PostLoadTest, OversizedListsFillTheTablesAndKeepTheFollowingLinesInStep) {
   std::vector<SampleMaterial> materials;
   std::vector<std::string> thicknesses;
