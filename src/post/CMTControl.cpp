@@ -12,7 +12,8 @@ std::u16string Cut(std::u16string text) {
   return text;
 }
 
-int32_t Filled(const std::vector<std::u16string>& names) {
+template <typename Names>
+int32_t Filled(const Names& names) {
   const auto end = std::find(names.begin(), names.end(), std::u16string());
   return static_cast<int32_t>(end - names.begin());
 }
@@ -49,18 +50,13 @@ std::u16string MessageFor(int32_t status, std::u16string_view what) {
 
 }  // namespace
 
-CMTControl::CMTControl()
-    : materials_(kMaxMaterials),
-      thicknesses_(kMaxMaterials, std::vector<std::u16string>(kMaxThicknesses)) {}
+CMTControl::CMTControl() = default;
 
-void CMTControl::SetTables(const std::vector<std::u16string>& materials,
-                           const std::vector<std::vector<std::u16string>>& thicknesses) {
+void CMTControl::SetTables(const MaterialNameTable& materials,
+                           const ThicknessNameTable& thicknesses) {
   for (size_t m = 0; m < materials_.size(); ++m) {
-    materials_[m] = m < materials.size() ? Cut(materials[m]) : u"";
-    for (size_t t = 0; t < thicknesses_[m].size(); ++t) {
-      const bool held = m < thicknesses.size() && t < thicknesses[m].size();
-      thicknesses_[m][t] = held ? Cut(thicknesses[m][t]) : u"";
-    }
+    materials_[m] = Cut(materials[m]);
+    for (size_t t = 0; t < thicknesses_[m].size(); ++t) thicknesses_[m][t] = Cut(thicknesses[m][t]);
   }
 }
 
@@ -118,9 +114,8 @@ void CMTControl::Note(const NameListControl& materials, const NameListControl& t
 // brings the row of its old name.
 void CMTControl::ReadMaterialTable(const NameListControl& materials,
                                    std::u16string_view renamedFrom, std::u16string_view renamedTo) {
-  std::vector<std::u16string> names(kMaxMaterials);
-  std::vector<std::vector<std::u16string>> rows(kMaxMaterials,
-                                                std::vector<std::u16string>(kMaxThicknesses));
+  MaterialNameTable names;
+  ThicknessNameTable rows;
   const int32_t count = std::min(materials.Count(), kMaxMaterials);
   for (int32_t a = 0; a < count; ++a) {
     names[a] = Cut(materials.ItemText(a));
@@ -297,14 +292,6 @@ int32_t CMTControl::DeleteMaterialThickness(NameListControl& materials,
   ShowRow(thicknesses, materials.Count() > 0 ? 0 : -1);
   Note(materials, thicknesses);
   return 1;
-}
-
-void CMTControl::CopyMaterialsOut(std::vector<std::u16string>& materials) const {
-  materials = materials_;
-}
-
-void CMTControl::CopyThicknessesOut(std::vector<std::vector<std::u16string>>& thicknesses) const {
-  thicknesses = thicknesses_;
 }
 
 void CMTControl::SetMaterialSelection(std::u16string oldName, std::u16string newName) {

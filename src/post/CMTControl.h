@@ -2,9 +2,10 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "post/NameListControl.h"
+#include "post/PostLimits.h"
+#include "post/PostStore.h"
 
 namespace qv {
 
@@ -14,15 +15,12 @@ namespace qv {
 // renamed, moved or deleted. A failed operation changes no list or table.
 class CMTControl {
  public:
-  static constexpr int32_t kMaxMaterials = 30;
-  static constexpr int32_t kMaxThicknesses = 20;
-  static constexpr size_t kNameSize = 41;  // characters of a name buffer, terminator included
+  static constexpr size_t kNameSize = kMaxNameLength + 1;  // a name buffer, terminator included
 
   CMTControl();
 
-  // Takes the tables of the post store (extra entries and characters beyond 40 are cut).
-  void SetTables(const std::vector<std::u16string>& materials,
-                 const std::vector<std::vector<std::u16string>>& thicknesses);
+  // Takes the tables of the post store (names beyond 40 characters are cut).
+  void SetTables(const MaterialNameTable& materials, const ThicknessNameTable& thicknesses);
   // Clears the control, inserts the materials (or the thicknesses of the selected material) up
   // to the first empty one, in table order, and selects item 0.
   void FillMaterials(NameListControl& materials) const;
@@ -43,8 +41,8 @@ class CMTControl {
   int32_t DeleteMaterialThickness(NameListControl& materials, NameListControl& thicknesses);
 
   // Copies the tables out to the post store's tables (30 names; 30 rows of 20 names).
-  void CopyMaterialsOut(std::vector<std::u16string>& materials) const;
-  void CopyThicknessesOut(std::vector<std::vector<std::u16string>>& thicknesses) const;
+  void CopyMaterialsOut(MaterialNameTable& materials) const { materials = materials_; }
+  void CopyThicknessesOut(ThicknessNameTable& thicknesses) const { thicknesses = thicknesses_; }
 
   void SetMaterialSelection(std::u16string oldName, std::u16string newName);
   void SetThicknessSelection(std::u16string oldName, std::u16string newName);
@@ -61,8 +59,8 @@ class CMTControl {
   int32_t ThicknessCount() const { return thicknessCount_; }
   int32_t SelectedMaterial() const { return selectedMaterial_; }
   int32_t SelectedThickness() const { return selectedThickness_; }
-  const std::vector<std::u16string>& Materials() const { return materials_; }
-  const std::vector<std::vector<std::u16string>>& Thicknesses() const { return thicknesses_; }
+  const MaterialNameTable& Materials() const { return materials_; }
+  const ThicknessNameTable& Thicknesses() const { return thicknesses_; }
 
  private:
   int32_t RowOf(std::u16string_view material) const;
@@ -77,8 +75,8 @@ class CMTControl {
   void ShowRow(NameListControl& thicknesses, int32_t row) const;
   void Note(const NameListControl& materials, const NameListControl& thicknesses);
 
-  std::vector<std::u16string> materials_;
-  std::vector<std::vector<std::u16string>> thicknesses_;
+  MaterialNameTable materials_;
+  ThicknessNameTable thicknesses_;
   std::u16string materialOld_, materialNew_, thicknessOld_, thicknessNew_;
   int32_t materialStatus_ = 0;
   int32_t thicknessStatus_ = 0;

@@ -70,6 +70,7 @@ class SingleInstanceTest : public ::testing::Test {
     return false;
   }
   void StartFirstInstance() {
+    std::filesystem::remove(report_);  // a report left by an earlier instance is no sign of life
     first_ = Start("");
     ASSERT_TRUE(WaitForReport("ready", std::chrono::seconds(20)));
   }

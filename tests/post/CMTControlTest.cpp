@@ -10,8 +10,12 @@ using Names = std::vector<std::u16string>;
 class CMTControlTest : public ::testing::Test {
  protected:
   CMTControlTest() {
-    control_.SetTables({u"AL", u"SPCC", u"SUS"},
-                       {{u"1.0", u"2.0"}, {u"1.6"}, {u"0.5", u"1.2", u"3.0"}});
+    MaterialNameTable materials{u"AL", u"SPCC", u"SUS"};
+    ThicknessNameTable thicknesses{};
+    thicknesses[0] = {u"1.0", u"2.0"};
+    thicknesses[1] = {u"1.6"};
+    thicknesses[2] = {u"0.5", u"1.2", u"3.0"};
+    control_.SetTables(materials, thicknesses);
     control_.FillMaterials(materials_);
     Choose(u"SPCC");
   }
