@@ -45,6 +45,9 @@ struct PostStore {
   PostRecord record;
   MachiningCondition condition;
 
+  // The post name of the last full or list load; SaveLoadedPost saves under this name.
+  std::u16string lastLoadedPost;
+
   bool operator==(const PostStore&) const = default;
 };
 

@@ -1,0 +1,132 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "nctext/Cnltextfilerw.h"
+#include "post/PostStore.h"
+
+namespace qv {
+
+// The version this program writes on the first line of the post file.
+inline constexpr std::u16string_view kPostFileVersion = u"1.69";
+
+// What a Save does to the post file.
+enum class PostSaveMode : int32_t {
+  SaveHeader = 0,              // rewrite the post's header, keep its conditions
+  SaveCopyPost = 11,           // append postNew with the conditions of postOld
+  SaveHeaderAlways = 12,       // as SaveHeader, also with no posts
+  SaveDeletePost = 13,         // drop the section of postOld
+  SaveHeaderEditorOk = 14,     // as SaveHeaderAlways (the post editor's OK)
+  SaveAddCondition = 101,      // append (materialNew, thicknessNew) from the store
+  SaveRenameMaterial = 102,    // rename materialOld (and thicknessOld) in the conditions
+  SaveDeleteCondition = 103,   // drop (materialOld, thicknessOld)
+  SaveReplaceCondition = 104,  // replace (materialOld, thicknessOld) by the store's condition
+  SaveLoadedPost = 106,        // as SaveHeader, under the post name of the last load
+};
+
+// Moves data between the post file "System/Quorvalen.pst" and the post store. Short-lived:
+// construct, give the selection names, call one Load or Save, destroy. Every save writes the
+// whole file to "System/Temp.dat" and swaps it in atomically.
+class CNcPostFile {
+ public:
+  // Works on the post file of the program folder's System folder.
+  explicit CNcPostFile(PostStore& store);
+  // Works on the files in systemFolder (a folder path ending in a separator).
+  CNcPostFile(PostStore& store, std::u16string systemFolder);
+  virtual ~CNcPostFile() = default;
+  CNcPostFile(const CNcPostFile&) = delete;
+  CNcPostFile& operator=(const CNcPostFile&) = delete;
+
+  void SetPostNames(std::u16string_view oldName, std::u16string_view newName);
+  void SetMaterialNames(std::u16string_view oldName, std::u16string_view newName);
+  void SetThicknessNames(std::u16string_view oldName, std::u16string_view newName);
+
+  // Modes 0, 1, 2, 3, 15 and 105 fill the whole store for (postOld, materialOld,
+  // thicknessOld); other modes only the post name list. 0, or -1 when the file cannot be
+  // opened or the selected post's data is truncated or malformed.
+  int32_t Load(int32_t mode);
+  // Rewrites the post file from the store (modes of PostSaveMode). 0, or -1 with the post
+  // file left exactly as it was.
+  int32_t Save(int32_t mode);
+  int32_t Save(PostSaveMode mode) { return Save(static_cast<int32_t>(mode)); }
+  // Brings a file written by an older version to the current layout; a missing file is left
+  // alone. 0, or -1 when a step could not replace the file (later steps are then not run).
+  int32_t UpgradePostFile();
+
+  const std::u16string& FileVersion() const { return fileVersion_; }
+  int32_t SelectedMaterial() const { return selectedMaterial_; }
+  int32_t SelectedThickness() const { return selectedThickness_; }
+  const std::u16string& PostFilePath() const { return postFilePath_; }
+  const std::u16string& ScratchFilePath() const { return scratchFilePath_; }
+
+ private:
+  // Load steps.
+  bool FindPostSection(std::u16string_view postName);
+  int32_t ReadMaterialAndThicknessLines();
+  int32_t ReadPostHeader();
+  int32_t ReadSpecialCodeList(SpecialCodeList& list, int32_t rows);
+  int32_t ReadCondition();
+  int32_t ReadConditionBlock();
+  bool ReadLine(std::u16string& line);
+
+  // Save steps.
+  int32_t WriteFreshStart();
+  void RunSaveSteps(int32_t mode);
+  void CopyToPost(std::u16string_view postName);
+  void WriteHeader(std::u16string_view postName);
+  void KeepConditions();
+  void CopyRest();
+  void WriteCondition(std::u16string_view material, std::u16string_view thickness);
+  void CopyConditionsOf(std::u16string_view postName);
+  void DeletePostSection(std::u16string_view postName);
+  void RenameMaterialInConditions();
+  void DeleteCondition();
+  void ReplaceCondition();
+  bool SkipToFirstCondition(std::u16string& line);
+  void Write(std::u16string_view line);
+  bool NextLine(std::u16string& line);
+  int32_t FinishSave();
+  void CreateEmptyPostFile();
+
+  // One upgrade step (1 to 4) over the whole file.
+  int32_t RewritePostFile(int32_t step);
+
+  PostStore& store_;
+  std::u16string systemFolder_;
+
+  std::u16string fileVersion_;
+  Cnltextfilerw reader_;
+  Cnltextfilerw writer_;
+  std::u16string pendingLine_;
+  std::u16string postFilePath_;
+  std::u16string scratchFilePath_;
+  std::array<int32_t, kPostValueCount> postValues_{};
+  std::array<int32_t, kLayoutValueCount> conditionValues_{};
+  int32_t postCount_ = 0;
+  int32_t materialCount_ = 0;
+  int32_t thicknessCount_ = 0;
+  int32_t mode_ = 0;
+  int32_t selectedMaterial_ = -1;
+  int32_t selectedThickness_ = -1;
+  std::u16string postOld_;
+  std::u16string postNew_;
+  std::u16string materialOld_;
+  std::u16string materialNew_;
+  std::u16string thicknessOld_;
+  std::u16string thicknessNew_;
+
+  // Set when a read other than the end of the file, or a write, fails during a save.
+  bool ioFailed_ = false;
+  // Material and thickness names being searched by a full load.
+  std::u16string findMaterial_;
+  std::u16string findThickness_;
+  // Row counts stated on the HeadPostCond line being read.
+  int32_t fileFromRows_ = 0;
+  int32_t fileToRows_ = 0;
+};
+
+}  // namespace qv

@@ -1,0 +1,315 @@
+// The saving half of CNcPostFile: every mode streams the old file through the reader into the
+// scratch file, which then replaces the post file in one atomic rename.
+#include <algorithm>
+
+#include "nctext/StringUtil.h"
+#include "platform/FileReplace.h"
+#include "post/CNcPostFile.h"
+#include "post/PostFileFormat.h"
+
+namespace qv {
+namespace {
+
+bool NamesCondition(std::u16string_view line, std::u16string_view material,
+                    std::u16string_view thickness) {
+  if (!FirstFieldIs(line, kHeadManuCond)) return false;
+  const std::vector<std::u16string> fields = SplitPostLine(line);
+  return FieldAt(fields, 1) == material && FieldAt(fields, 2) == thickness;
+}
+
+std::u16string PostNameOf(std::u16string_view line) { return FieldAt(SplitPostLine(line), 1); }
+
+}  // namespace
+
+void CNcPostFile::Write(std::u16string_view line) {
+  std::u16string text(line);
+  text.push_back(u'\n');
+  if (writer_.WriteString(std::move(text)) != 0) ioFailed_ = true;
+}
+
+bool CNcPostFile::NextLine(std::u16string& line) {
+  const int32_t status = reader_.ReadString(line);
+  if (status != 0 && status != kTextEndOfFile) ioFailed_ = true;
+  return status == 0;
+}
+
+int32_t CNcPostFile::Save(int32_t mode) {
+  pendingLine_.clear();
+  ioFailed_ = false;
+  if (writer_.Open(scratchFilePath_, OpenMode::CreateWrite) != 0) return -1;
+  postCount_ = store_.postCount;
+  materialCount_ = store_.materialCount;
+  thicknessCount_ = store_.thicknessCount;
+  mode_ = mode;
+  const std::u16string savedOld = postOld_;
+  const std::u16string savedNew = postNew_;
+  if (mode == static_cast<int32_t>(PostSaveMode::SaveLoadedPost)) {
+    postOld_ = postNew_ = store_.lastLoadedPost;
+  }
+  if (reader_.Open(postFilePath_, OpenMode::Read) != 0) {
+    CreateEmptyPostFile();
+    Write(CurrentVersionLine());
+    writer_.Close();
+    return -1;
+  }
+  Write(CurrentVersionLine());
+  const int32_t posts = std::clamp(store_.postCount, 0, kMaxPosts);
+  Write(JoinQuoted(store_.postNames.data(), posts));
+  RunSaveSteps(mode);
+  const int32_t result = FinishSave();
+  if (mode == static_cast<int32_t>(PostSaveMode::SaveLoadedPost)) {
+    postOld_ = savedOld;
+    postNew_ = savedNew;
+  }
+  return result;
+}
+
+void CNcPostFile::RunSaveSteps(int32_t mode) {
+  switch (static_cast<PostSaveMode>(mode)) {
+    case PostSaveMode::SaveHeader:
+    case PostSaveMode::SaveLoadedPost:
+      if (postCount_ == 0) return;
+      [[fallthrough]];
+    case PostSaveMode::SaveHeaderAlways:
+    case PostSaveMode::SaveHeaderEditorOk:
+      CopyToPost(postOld_);
+      WriteHeader(postOld_);
+      KeepConditions();
+      CopyRest();
+      return;
+    case PostSaveMode::SaveCopyPost:
+      CopyToPost(postNew_);
+      WriteHeader(postNew_);
+      CopyConditionsOf(postOld_);
+      return;
+    case PostSaveMode::SaveDeletePost:
+      if (postCount_ >= 1) DeletePostSection(postOld_);
+      return;
+    case PostSaveMode::SaveAddCondition:
+      CopyToPost(postOld_);
+      WriteHeader(postOld_);
+      KeepConditions();
+      WriteCondition(materialNew_, thicknessNew_);
+      CopyRest();
+      return;
+    case PostSaveMode::SaveRenameMaterial:
+    case PostSaveMode::SaveDeleteCondition:
+    case PostSaveMode::SaveReplaceCondition:
+      CopyToPost(postOld_);
+      WriteHeader(postOld_);
+      if (mode == static_cast<int32_t>(PostSaveMode::SaveRenameMaterial)) {
+        RenameMaterialInConditions();
+      } else if (mode == static_cast<int32_t>(PostSaveMode::SaveDeleteCondition)) {
+        DeleteCondition();
+      } else {
+        ReplaceCondition();
+      }
+      CopyRest();
+      return;
+  }
+  // Any other mode writes only the version line and the post name list.
+}
+
+int32_t CNcPostFile::FinishSave() {
+  const int32_t readClose = reader_.Close();
+  const int32_t writeClose = writer_.Close();
+  if ((readClose != 0 && readClose != kTextNotOpen) || writeClose != 0 || ioFailed_) return -1;
+  return ReplaceFileAtomically(scratchFilePath_, postFilePath_) == 0 ? 0 : -1;
+}
+
+// Copies the sections before the one named postName (all of them when there is none), then
+// starts the post's new section. The old version and name list lines are never copied.
+void CNcPostFile::CopyToPost(std::u16string_view postName) {
+  std::u16string line;
+  bool copying = false;
+  while (NextLine(line)) {
+    if (FirstFieldIs(line, kHeadPostName)) {
+      if (PostNameOf(line) == postName) break;
+      copying = true;
+    }
+    if (copying) Write(line);
+  }
+  Write(postNew_.empty() ? std::u16string()
+                         : std::u16string(kHeadPostName) + u" " + QuoteName(postNew_));
+}
+
+void CNcPostFile::WriteHeader(std::u16string_view postName) {
+  const int32_t materials = std::clamp(store_.materialCount, 0, kMaxMaterials);
+  Write(JoinQuoted(store_.materialNames.data(), materials));
+  for (int32_t m = 0; m < materials; ++m) {
+    const int32_t count = ThicknessCountOf(store_, m);
+    Write(JoinQuoted(store_.thicknessNames[static_cast<size_t>(m)].data(), count));
+  }
+  if (materials == 0) Write(u"");
+
+  const PostRecord& r = store_.record;
+  const std::vector<int32_t> values = PostValuesOf(r);
+  std::copy(values.begin(), values.end(), postValues_.begin());
+  Write(postName.empty()
+            ? std::u16string()
+            : PostConditionLine(r.coordinateMode, postValues_.data(), postValues_.size()));
+  PostRecord& fields = store_.record;
+  const std::vector<std::u16string*> strings = RecordTemplateFields(fields);
+  for (size_t i = 0; i < strings.size(); ++i) {
+    Write(*strings[i]);
+    if (i != 3) continue;
+    Write(r.sequenceCode);
+    Write(Sprintf("%d", r.sequenceNumber));
+  }
+  const int32_t fromRows = std::clamp(r.fromRowCount, 0, kSpecialCodeRows);
+  const int32_t toRows = std::clamp(r.toRowCount, 0, kSpecialCodeRows);
+  for (int32_t i = 0; i < fromRows; ++i) Write(r.lineCodeFrom[static_cast<size_t>(i)]);
+  for (int32_t i = 0; i < toRows; ++i) Write(r.lineCodeTo[static_cast<size_t>(i)]);
+  for (int32_t i = 0; i < fromRows; ++i) Write(r.stringCodeFrom[static_cast<size_t>(i)]);
+  for (int32_t i = 0; i < toRows; ++i) Write(r.stringCodeTo[static_cast<size_t>(i)]);
+}
+
+// Reads past the old header of the current section. Returns true with line holding its first
+// condition header; false at the end of the file, or with line holding the next section's
+// HeadPostName line, kept as pendingLine.
+bool CNcPostFile::SkipToFirstCondition(std::u16string& line) {
+  while (NextLine(line)) {
+    if (FirstFieldIs(line, kHeadManuCond)) return true;
+    if (FirstFieldIs(line, kHeadPostName)) {
+      pendingLine_ = line;
+      return false;
+    }
+  }
+  return false;
+}
+
+void CNcPostFile::KeepConditions() {
+  std::u16string line;
+  if (!SkipToFirstCondition(line)) return;
+  do {
+    if (FirstFieldIs(line, kHeadPostName)) {
+      pendingLine_ = line;
+      return;
+    }
+    Write(line);
+  } while (NextLine(line));
+}
+
+void CNcPostFile::CopyRest() {
+  if (!pendingLine_.empty()) Write(pendingLine_);
+  pendingLine_.clear();
+  std::u16string line;
+  while (NextLine(line)) Write(line);
+}
+
+void CNcPostFile::WriteCondition(std::u16string_view material, std::u16string_view thickness) {
+  std::copy(kDefaultLayout.begin(), kDefaultLayout.begin() + 9, conditionValues_.begin());
+  std::u16string header(kHeadManuCond);
+  header += u" " + QuoteName(material) + u" " + QuoteName(thickness);
+  header += Sprintf(" %d", store_.condition.workChute);
+  for (const int32_t value : conditionValues_) header += Sprintf(" %d", value);
+  Write(header);
+  for (const std::u16string& line : ConditionBodyLines(store_.condition)) Write(line);
+}
+
+// SaveCopyPost: after the new section's header, the conditions of the source post, read from
+// the start of the old file again.
+void CNcPostFile::CopyConditionsOf(std::u16string_view postName) {
+  reader_.Close();
+  if (reader_.Open(postFilePath_, OpenMode::Read) != 0) {
+    ioFailed_ = true;
+    return;
+  }
+  std::u16string line;
+  bool found = false;
+  while (!found && NextLine(line)) {
+    found = FirstFieldIs(line, kHeadPostName) && PostNameOf(line) == postName;
+  }
+  if (!found || !SkipToFirstCondition(line)) return;
+  do {
+    if (FirstFieldIs(line, kHeadPostName)) return;
+    Write(line);
+  } while (NextLine(line));
+}
+
+void CNcPostFile::DeletePostSection(std::u16string_view postName) {
+  std::u16string line;
+  bool started = false;
+  bool dropping = false;
+  while (NextLine(line)) {
+    if (FirstFieldIs(line, kHeadPostName)) {
+      started = true;
+      dropping = PostNameOf(line) == postName;
+    }
+    if (started && !dropping) Write(line);
+  }
+}
+
+// SaveRenameMaterial: each condition of materialOld takes materialNew (and thicknessNew for
+// thicknessOld) but keeps its own work-chute flag and layout values, so renaming never
+// changes another thickness's data.
+void CNcPostFile::RenameMaterialInConditions() {
+  std::u16string line;
+  if (!SkipToFirstCondition(line)) return;
+  do {
+    if (FirstFieldIs(line, kHeadPostName)) {
+      pendingLine_ = line;
+      return;
+    }
+    if (!FirstFieldIs(line, kHeadManuCond)) {
+      Write(line);
+      continue;
+    }
+    const std::vector<std::u16string> fields = SplitPostLine(line);
+    if (FieldAt(fields, 1) != materialOld_) {
+      Write(line);
+      continue;
+    }
+    const std::u16string own = FieldAt(fields, 2);
+    const std::u16string thickness = own == thicknessOld_ ? thicknessNew_ : own;
+    std::u16string header(kHeadManuCond);
+    header += u" " + QuoteName(materialNew_) + u" " + QuoteName(thickness);
+    for (size_t i = 3; i < fields.size(); ++i) header += u" " + fields[i];
+    Write(header);
+  } while (NextLine(line));
+}
+
+// SaveDeleteCondition: every line of the condition (materialOld, thicknessOld) is left out.
+void CNcPostFile::DeleteCondition() {
+  std::u16string line;
+  if (!SkipToFirstCondition(line)) return;
+  bool dropping = false;
+  do {
+    if (FirstFieldIs(line, kHeadPostName)) {
+      pendingLine_ = line;
+      return;
+    }
+    if (FirstFieldIs(line, kHeadManuCond)) {
+      dropping = NamesCondition(line, materialOld_, thicknessOld_);
+    }
+    if (!dropping) Write(line);
+  } while (NextLine(line));
+}
+
+// SaveReplaceCondition: the first condition (materialOld, thicknessOld) of the section is
+// written from the store under (materialNew, thicknessNew); nothing is added when the
+// section has no such condition.
+void CNcPostFile::ReplaceCondition() {
+  std::u16string line;
+  if (!SkipToFirstCondition(line)) return;
+  do {
+    if (FirstFieldIs(line, kHeadPostName)) {
+      pendingLine_ = line;
+      return;
+    }
+    if (!NamesCondition(line, materialOld_, thicknessOld_)) {
+      Write(line);
+      continue;
+    }
+    WriteCondition(materialNew_, thicknessNew_);
+    while (NextLine(line)) {
+      if (FirstFieldIs(line, kHeadManuCond) || FirstFieldIs(line, kHeadPostName)) {
+        pendingLine_ = line;
+        return;
+      }
+    }
+    return;
+  } while (NextLine(line));
+}
+
+}  // namespace qv
