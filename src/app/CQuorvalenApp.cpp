@@ -5,6 +5,7 @@
 
 #include "nctext/StringUtil.h"
 #include "platform/ProfileFile.h"
+#include "post/CNcPostFile.h"
 #include "settings/SettingsFile.h"
 
 namespace qv {
@@ -40,6 +41,10 @@ int32_t CQuorvalenApp::Run(std::u16string_view commandLine) {
   LoadStartData();
   const DialogResult result = host_.RunMainDialog(*this);
   if (result == DialogResult::Ok || result == DialogResult::Cancel) {
+    // The settings remember the selection as the store holds it at the end.
+    settings_.post = {store_.post.oldName, store_.post.newName};
+    settings_.material = {store_.material.oldName, store_.material.newName};
+    settings_.thickness = {store_.thickness.oldName, store_.thickness.newName};
     if (SaveSettings(settings_) != 0) DebugTrace(u"the settings could not be written");
   }
   return 0;
@@ -89,14 +94,44 @@ void CQuorvalenApp::LoadStartData() {
     DebugTrace(u"no keep lists");
   }
   ShowForwardingNotice(u"debug mode\u3000通常起動モード\n\n", settings_.debug);
-  if (arguments_.startMode == kStartAutomatic) {
-    arguments_.inputPath = settings_.inName;
-    arguments_.outputPath = settings_.outName;
-  }
   LoadPostData();
 }
 
-void CQuorvalenApp::LoadPostData() { LoadInputConversionTables(settings_, 0, 169); }
+std::u16string CQuorvalenApp::SystemFolder() const {
+  return JoinPath(paths_.programFolder, u"System/");
+}
+
+// Settings written on this platform may name program files relative to the program folder.
+std::u16string CQuorvalenApp::ResolveProgramPath(const std::u16string& path) const {
+  if (path.empty() || path.front() == u'/') return path;
+  return JoinPath(paths_.programFolder, path);
+}
+
+void CQuorvalenApp::LoadPostData() {
+  {
+    CNcPostFile upgrade(store_, SystemFolder());
+    if (upgrade.UpgradePostFile() != 0) DebugTrace(u"the post file could not be upgraded");
+  }
+  if (arguments_.startMode == kStartAutomatic) {
+    arguments_.inputPath = ResolveProgramPath(settings_.inName);
+    arguments_.outputPath = ResolveProgramPath(settings_.outName);
+  }
+  CNcPostFile loader(store_, SystemFolder());
+  loader.SetPostNames(settings_.post.oldName, settings_.post.newName);
+  loader.SetMaterialNames(settings_.material.oldName, settings_.material.newName);
+  loader.SetThicknessNames(settings_.thickness.oldName, settings_.thickness.newName);
+  store_.post = {settings_.post.oldName, settings_.post.newName};
+  store_.material = {CutName(settings_.material.oldName), CutName(settings_.material.newName)};
+  store_.thickness = {CutName(settings_.thickness.oldName), CutName(settings_.thickness.newName)};
+  if (loader.Load(0) != 0) DebugTrace(u"the post file could not be loaded");
+  postFileVersion_ = loader.FileVersion();
+
+  postList_.SetCapacity(kMaxPosts);
+  postList_.SetSelection(store_.post.oldName, store_.post.newName);
+  const std::u16string_view version = postFileVersion_;
+  const std::u16string_view last4 = version.substr(version.size() > 4 ? version.size() - 4 : 0);
+  LoadInputConversionTables(settings_, store_.postCount, VersionTimes100(last4));
+}
 
 bool CQuorvalenApp::TakeCloseRequest(std::u16string_view windowTitle) {
   bool asked = false;

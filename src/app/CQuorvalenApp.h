@@ -9,6 +9,8 @@
 #include "app/StartArguments.h"
 #include "platform/FileLock.h"
 #include "platform/InstanceChannel.h"
+#include "post/CCBControl.h"
+#include "post/PostStore.h"
 #include "settings/Settings.h"
 
 namespace qv {
@@ -39,6 +41,12 @@ class CQuorvalenApp {
   // The start arguments; in the automatic mode the paths are the settings' "InName"/"OutName".
   const StartArguments& Arguments() const { return arguments_; }
   Settings& CurrentSettings() { return settings_; }
+  // The post store: the post name list, the tables and the current post of the selection.
+  PostStore& Posts() { return store_; }
+  // The post name list class, with room for the ten posts.
+  CCBControl& PostList() { return postList_; }
+  // The post file's version text, as the start-up load found it.
+  const std::u16string& PostFileVersion() const { return postFileVersion_; }
   const KeepLists& Keep() const { return keepLists_; }
   // True once this process holds the single-instance lock.
   bool IsRunningInstance() const { return lock_.IsHeld(); }
@@ -58,12 +66,17 @@ class CQuorvalenApp {
   void LoadStartData();
   void LoadPostData();
   void ShowForwardingNotice(std::u16string_view heading, int32_t debug);
+  std::u16string SystemFolder() const;
+  std::u16string ResolveProgramPath(const std::u16string& path) const;
 
   AppHost& host_;
   AppPaths paths_;
   StartArguments arguments_;
   Settings settings_;
   KeepLists keepLists_;
+  PostStore store_;
+  CCBControl postList_;
+  std::u16string postFileVersion_;
   FileLock lock_;
   InstanceListener listener_;
 };

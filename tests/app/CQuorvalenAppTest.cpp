@@ -96,6 +96,36 @@ TEST_F(CQuorvalenAppTest, ForwardingStartWithDebugShowsTheNormalStartNotice) {
   EXPECT_TRUE(host_.notices.empty());
 }
 
+TEST_F(CQuorvalenAppTest, LoadsThePostDataAndCarriesTheOlderInputTableIntoEachPost) {
+  WriteIni("[Quorvalen_Data]\r\nVersion=1.22\r\nSavePost=P2\r\n[MHenkan]\r\na01=G28\r\n");
+  test::WriteBytes(FromUtf8(home_.Path() + "/System/Quorvalen.pst"),
+                   "Version 1.22\r\n\"P1\" \"P2\"\r\n");
+  CQuorvalenApp app(host_, Paths());
+  host_.duringDialog = [](CQuorvalenApp& running) {
+    EXPECT_EQ(running.Posts().postCount, 2);
+    EXPECT_EQ(running.Posts().postNames[1], u"P2");
+    EXPECT_EQ(running.PostFileVersion(), u"1.69");  // upgraded before the load
+    EXPECT_EQ(running.PostList().Capacity(), 10);
+    const auto& a = running.CurrentSettings().inputConversionA;
+    EXPECT_EQ(a[0], u"G28");
+    EXPECT_EQ(a[40], u"G28");
+    EXPECT_EQ(a[80], u"");
+    running.Posts().post = {u"P1", u"P1"};
+  };
+  app.Run(u"");
+  EXPECT_EQ(host_.dialogRuns, 1);
+  EXPECT_EQ(ReadProfileString(Ini(), u"Quorvalen_Data", u"SavePost", u""), u"P1");
+  EXPECT_EQ(ReadProfileString(Ini(), u"MHenkan", u"a201", u""), u"G28");
+}
+
+TEST_F(CQuorvalenAppTest, AutomaticPathsRelativeToTheProgramFolder) {
+  WriteIni("[Quorvalen_Data]\r\nInName=samples/sample1.nc\r\nOutName=/abs/out.nc\r\n");
+  CQuorvalenApp app(host_, Paths());
+  app.Run(u"AUTOCONV");
+  EXPECT_EQ(app.Arguments().inputPath, FromUtf8(home_.Path() + "/samples/sample1.nc"));
+  EXPECT_EQ(app.Arguments().outputPath, u"/abs/out.nc");
+}
+
 class SecondInstanceTest : public CQuorvalenAppTest {
  protected:
   SecondInstanceTest() {

@@ -192,3 +192,21 @@ TEST(SettingsVersionTest, ReadsVersionsAsTruncatedHundredths) {
 
 }  // namespace
 }  // namespace qv
+
+namespace qv {
+namespace {
+
+TEST(ShippedSettingsTest, ShippedSettingsNameTheSampleProgram) {
+  Settings s;
+  // The shipped System folder sits in data/; the samples beside the executables.
+  ASSERT_EQ(LoadSettings(s, FromUtf8(QV_SHIPPED_DATA_DIR "/..")), 0);
+  EXPECT_EQ(s.inName, u"samples/sample1.nc");
+  EXPECT_EQ(s.versionRead, u"1.69");
+  EXPECT_EQ(s.loadFilter, DefaultFileFilter());
+  EXPECT_EQ(s.material.oldName, u"SPCC");
+  const std::string sample = test::ReadBytes(FromUtf8(QV_SHIPPED_DATA_DIR "/../../") + s.inName);
+  EXPECT_EQ(sample.rfind("%\r\nO1000(", 0), 0u);
+}
+
+}  // namespace
+}  // namespace qv
