@@ -1,0 +1,236 @@
+#include "post/SpecialCodeFile.h"
+
+#include <algorithm>
+
+#include "nctext/Cnltextfilerw.h"
+#include "nctext/StringUtil.h"
+#include "platform/FileReplace.h"
+#include "platform/ProgramFolder.h"
+#include "post/PostLimits.h"
+
+namespace qv {
+namespace {
+
+constexpr std::u16string_view kInitFailed = u"初期化に失敗しました";
+constexpr std::u16string_view kPostMissing = u"ポストデータが存在しませんでした";
+constexpr std::u16string_view kReadFailed = u"データの読み込みに失敗しました";
+constexpr std::u16string_view kPostDataNotFound = u"POSTデータが見つかりません";
+constexpr std::u16string_view kWriteFailed = u"POSTデータの書き込みに失敗しました";
+constexpr std::u16string_view kNoPosts = u"POSTが存在しません";
+constexpr std::u16string_view kFileNotFound = u"追加特殊コードファイルが見つかりません";
+
+SpecialCodePair SplitPair(std::u16string_view line) {
+  const size_t space = line.find(u' ');
+  if (space == std::u16string_view::npos) return {std::u16string(line), {}};
+  return {std::u16string(line.substr(0, space)), std::u16string(line.substr(space + 1))};
+}
+
+bool ReadAllLines(const std::u16string& path, std::vector<std::u16string>& lines) {
+  Cnltextfilerw file;
+  if (file.Open(path, OpenMode::Read) != 0) return false;
+  std::u16string line;
+  int32_t status = 0;
+  while ((status = file.ReadString(line)) == 0) lines.push_back(line);
+  file.Close();
+  return status == kTextEndOfFile;
+}
+
+// Every text between a pair of double quotes.
+std::vector<std::u16string> QuotedNames(std::u16string_view line) {
+  std::vector<std::u16string> names;
+  size_t open = line.find(u'"');
+  while (open != std::u16string_view::npos) {
+    const size_t close = line.find(u'"', open + 1);
+    if (close == std::u16string_view::npos) break;
+    names.emplace_back(line.substr(open + 1, close - open - 1));
+    open = line.find(u'"', close + 1);
+  }
+  return names;
+}
+
+}  // namespace
+
+SpecialCodeFile::SpecialCodeFile() : SpecialCodeFile(SystemPath(u"")) {}
+
+SpecialCodeFile::SpecialCodeFile(std::u16string systemFolder)
+    : systemFolder_(std::move(systemFolder)) {
+  if (!systemFolder_.empty() && systemFolder_.back() != u'/') systemFolder_.push_back(u'/');
+  path_ = systemFolder_ + u"Quorvalen1.pst";
+  scratchPath_ = systemFolder_ + u"Temp1.dat";
+  postFilePath_ = systemFolder_ + u"Quorvalen.pst";
+}
+
+std::u16string SpecialCodeFile::CreateSpecialCodeFile() {
+  Cnltextfilerw probe;
+  if (probe.Open(path_, OpenMode::Read) == 0) return {};
+  std::vector<Block> blocks;
+  for (int32_t i = 1; i <= kSpecialCodeBlocks; ++i) blocks.push_back({Sprintf("[POST%d]", i), {}});
+  return WriteBlocks(blocks).empty() ? std::u16string() : std::u16string(kInitFailed);
+}
+
+std::u16string SpecialCodeFile::ReadSpecialCodes(std::u16string_view postName,
+                                                 std::vector<SpecialCodePair>& pairs) {
+  pairs.clear();
+  Cnltextfilerw file;
+  if (file.Open(path_, OpenMode::Read) != 0) return std::u16string(kInitFailed);
+  std::u16string line;
+  for (int32_t block = 0; block < kSpecialCodeBlocks; ++block) {
+    std::u16string name;
+    if (file.ReadString(name) != 0 || file.ReadString(line) != 0) {
+      return std::u16string(kReadFailed);
+    }
+    const int32_t count = ToInt(line);
+    for (int32_t i = 0; i < count; ++i) {
+      if (file.ReadString(line) != 0) {
+        pairs.clear();
+        return std::u16string(kReadFailed);
+      }
+      if (name == postName) pairs.push_back(SplitPair(line));
+    }
+    if (name == postName) return {};
+  }
+  return std::u16string(kPostMissing);
+}
+
+// Splits the file into blocks by its counts. A count that runs past the end takes the lines
+// there are, so a damaged file is rewritten consistently instead of misread.
+std::u16string SpecialCodeFile::ReadBlocks(std::vector<Block>& blocks,
+                                           std::u16string_view openFailure) const {
+  std::vector<std::u16string> lines;
+  if (!ReadAllLines(path_, lines)) return std::u16string(openFailure);
+  size_t i = 0;
+  while (i < lines.size()) {
+    Block block{lines[i], {}};
+    const int32_t stated = i + 1 < lines.size() ? ToInt(lines[i + 1]) : 0;
+    i += 2;
+    const size_t count =
+        std::min(static_cast<size_t>(std::max(stated, 0)), i < lines.size() ? lines.size() - i : 0);
+    block.pairLines.assign(
+        lines.begin() + static_cast<ptrdiff_t>(std::min(i, lines.size())),
+        lines.begin() + static_cast<ptrdiff_t>(std::min(i + count, lines.size())));
+    i += count;
+    blocks.push_back(std::move(block));
+  }
+  return {};
+}
+
+std::u16string SpecialCodeFile::WriteBlocks(const std::vector<Block>& blocks) const {
+  Cnltextfilerw file;
+  if (file.Open(scratchPath_, OpenMode::CreateWrite) != 0) return std::u16string(kWriteFailed);
+  bool failed = false;
+  auto write = [&file, &failed](std::u16string text) {
+    text.push_back(u'\n');
+    if (file.WriteString(std::move(text)) != 0) failed = true;
+  };
+  for (const Block& block : blocks) {
+    write(block.name);
+    write(Sprintf("%zu", block.pairLines.size()));
+    for (const std::u16string& pair : block.pairLines) write(pair);
+  }
+  if (file.Close() != 0 || failed || ReplaceFileAtomically(scratchPath_, path_) != 0) {
+    return std::u16string(kWriteFailed);
+  }
+  return {};
+}
+
+std::u16string SpecialCodeFile::WriteSpecialCodes(std::u16string_view postName,
+                                                  const std::vector<SpecialCodePair>& pairs) {
+  std::vector<Block> blocks;
+  if (std::u16string failure = ReadBlocks(blocks, kPostDataNotFound); !failure.empty()) {
+    return failure;
+  }
+  const auto block = std::find_if(blocks.begin(), blocks.end(),
+                                  [&](const Block& b) { return b.name == postName; });
+  if (block != blocks.end()) {
+    block->pairLines.clear();
+    for (const SpecialCodePair& pair : pairs) {
+      // A pair whose text starts with a space has no "from" and could never match.
+      if (pair.from.empty() || pair.from[0] == u' ') continue;
+      block->pairLines.push_back(pair.from + u" " + pair.to);
+    }
+  }
+  return WriteBlocks(blocks);
+}
+
+std::u16string SpecialCodeFile::RenameSpecialCodeBlock(std::u16string_view oldName,
+                                                       std::u16string_view newName) {
+  std::vector<Block> blocks;
+  if (std::u16string failure = ReadBlocks(blocks, kPostDataNotFound); !failure.empty()) {
+    return failure;
+  }
+  const auto block =
+      std::find_if(blocks.begin(), blocks.end(), [&](const Block& b) { return b.name == oldName; });
+  if (block == blocks.end()) return {};
+  block->name = newName;
+  return WriteBlocks(blocks);
+}
+
+std::u16string SpecialCodeFile::RemoveSpecialCodeBlock(std::u16string_view name) {
+  std::vector<Block> blocks;
+  if (std::u16string failure = ReadBlocks(blocks, kPostDataNotFound); !failure.empty()) {
+    return failure;
+  }
+  const auto block =
+      std::find_if(blocks.begin(), blocks.end(), [&](const Block& b) { return b.name == name; });
+  if (block == blocks.end()) return {};
+  blocks.erase(block);
+  blocks.push_back({std::u16string(kUnusedBlockName), {}});
+  return WriteBlocks(blocks);
+}
+
+// The last block is dropped whole (normally an unused one with no pairs), so the file keeps
+// its block count and never loses a block's pair lines into the next block.
+std::u16string SpecialCodeFile::CopySpecialCodeBlock(std::u16string_view source,
+                                                     std::u16string_view newName,
+                                                     int32_t position) {
+  std::vector<Block> blocks;
+  if (std::u16string failure = ReadBlocks(blocks, kPostDataNotFound); !failure.empty()) {
+    return failure;
+  }
+  Block copy{std::u16string(newName), {}};
+  const auto found =
+      std::find_if(blocks.begin(), blocks.end(), [&](const Block& b) { return b.name == source; });
+  if (found != blocks.end()) copy.pairLines = found->pairLines;
+  const size_t at = std::min(static_cast<size_t>(std::max(position, 0)), blocks.size());
+  blocks.insert(blocks.begin() + static_cast<ptrdiff_t>(at), std::move(copy));
+  blocks.pop_back();
+  return WriteBlocks(blocks);
+}
+
+std::u16string SpecialCodeFile::SyncSpecialCodeFile() {
+  Cnltextfilerw postFile;
+  if (postFile.Open(postFilePath_, OpenMode::Read) != 0) return std::u16string(kPostDataNotFound);
+  std::u16string line;
+  postFile.ReadString(line);
+  line.clear();
+  postFile.ReadString(line);
+  postFile.Close();
+  std::vector<std::u16string> names = QuotedNames(line);
+  if (names.empty()) return std::u16string(kNoPosts);
+  if (names.size() > static_cast<size_t>(kSpecialCodeBlocks)) names.resize(kSpecialCodeBlocks);
+
+  std::vector<Block> blocks;
+  if (std::u16string failure = ReadBlocks(blocks, kFileNotFound); !failure.empty()) {
+    return failure;
+  }
+  if (blocks.size() > static_cast<size_t>(kSpecialCodeBlocks)) blocks.resize(kSpecialCodeBlocks);
+  std::vector<Block> synced;
+  for (const std::u16string& name : names) {
+    const auto found =
+        std::find_if(blocks.begin(), blocks.end(), [&](const Block& b) { return b.name == name; });
+    synced.push_back(found != blocks.end() ? *found : Block{name, {}});
+  }
+  while (synced.size() < static_cast<size_t>(kSpecialCodeBlocks)) {
+    synced.push_back({std::u16string(kUnusedBlockName), {}});
+  }
+  return WriteBlocks(synced);
+}
+
+std::vector<SpecialCodePair> PadToPages(std::vector<SpecialCodePair> pairs) {
+  const size_t page = static_cast<size_t>(kSpecialCodePageSize);
+  const size_t pages = std::max<size_t>(1, (pairs.size() + page - 1) / page);
+  pairs.resize(pages * page);
+  return pairs;
+}
+
+}  // namespace qv

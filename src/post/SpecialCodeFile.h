@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qv {
+
+// One special code II pair: text to find and its replacement.
+struct SpecialCodePair {
+  std::u16string from;
+  std::u16string to;
+
+  bool operator==(const SpecialCodePair&) const = default;
+};
+
+// Name of a block that belongs to no post.
+inline constexpr std::u16string_view kUnusedBlockName = u"[POST Not Use Post Data Don't Select]";
+
+// The additional special code file "System/Quorvalen1.pst": ten blocks of a post name, a
+// pair count and the pairs. Every operation returns an empty string on success or the
+// message to show; it shows nothing itself. Every rewrite goes through a scratch file that
+// replaces the file in one atomic rename.
+class SpecialCodeFile {
+ public:
+  // Works on the files of the program folder's System folder.
+  SpecialCodeFile();
+  // Works on the files in systemFolder.
+  explicit SpecialCodeFile(std::u16string systemFolder);
+
+  // Creates the file with blocks "[POST1]" to "[POST10]" when it cannot be read.
+  std::u16string CreateSpecialCodeFile();
+  // The pairs of the post's block among the first ten blocks.
+  std::u16string ReadSpecialCodes(std::u16string_view postName,
+                                  std::vector<SpecialCodePair>& pairs);
+  // Replaces the pairs of the post's block; pairs with an empty "from" are dropped.
+  std::u16string WriteSpecialCodes(std::u16string_view postName,
+                                   const std::vector<SpecialCodePair>& pairs);
+  std::u16string RenameSpecialCodeBlock(std::u16string_view oldName, std::u16string_view newName);
+  // Removes the block and appends an unused one, so the file keeps ten blocks.
+  std::u16string RemoveSpecialCodeBlock(std::u16string_view name);
+  // Inserts a copy of source's pairs named newName before the block at position (0-based)
+  // and drops the last block.
+  std::u16string CopySpecialCodeBlock(std::u16string_view source, std::u16string_view newName,
+                                      int32_t position);
+  // Rewrites the file so that its blocks follow the post file's name list.
+  std::u16string SyncSpecialCodeFile();
+
+  const std::u16string& Path() const { return path_; }
+
+ private:
+  struct Block {
+    std::u16string name;
+    std::vector<std::u16string> pairLines;
+  };
+  std::u16string ReadBlocks(std::vector<Block>& blocks, std::u16string_view openFailure) const;
+  std::u16string WriteBlocks(const std::vector<Block>& blocks) const;
+
+  std::u16string systemFolder_;
+  std::u16string path_;
+  std::u16string scratchPath_;
+  std::u16string postFilePath_;
+};
+
+// Pairs padded with empty ones to whole editor pages of 60 (at least one page).
+std::vector<SpecialCodePair> PadToPages(std::vector<SpecialCodePair> pairs);
+
+}  // namespace qv
