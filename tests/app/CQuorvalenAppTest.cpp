@@ -126,6 +126,25 @@ TEST_F(CQuorvalenAppTest, AutomaticPathsRelativeToTheProgramFolder) {
   EXPECT_EQ(app.Arguments().outputPath, u"/abs/out.nc");
 }
 
+TEST_F(CQuorvalenAppTest, AutomaticStartOnTheShippedData) {
+  std::filesystem::remove_all(home_.Path() + "/System");
+  std::filesystem::copy(QV_SHIPPED_DATA_DIR, home_.Path() + "/System");
+  CQuorvalenApp app(host_, Paths());
+  host_.duringDialog = [&](CQuorvalenApp& running) {
+    const PostStore& store = running.Posts();
+    EXPECT_GE(store.postCount, 1);
+    EXPECT_EQ(store.post.oldName, running.CurrentSettings().post.oldName);
+    EXPECT_EQ(store.postNames[0], store.post.oldName);
+    EXPECT_EQ(store.material.oldName, u"SPCC");
+    EXPECT_EQ(store.materialNames[0], u"SPCC");
+    EXPECT_FALSE(store.record.subprogramCallCode.empty());
+    EXPECT_FALSE(running.Keep().remain1Codes.empty());
+    EXPECT_EQ(running.Arguments().inputPath, FromUtf8(home_.Path() + "/samples/sample1.nc"));
+  };
+  EXPECT_EQ(app.Run(u"AUTOCONV"), 0);
+  EXPECT_EQ(host_.dialogRuns, 1);
+}
+
 class SecondInstanceTest : public CQuorvalenAppTest {
  protected:
   SecondInstanceTest() {

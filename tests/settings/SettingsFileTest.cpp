@@ -52,6 +52,12 @@ TEST_F(SettingsFileTest, MissingFileGivesTheDefaults) {
   EXPECT_TRUE(s.oldInputConversionA.empty());
 }
 
+TEST_F(SettingsFileTest, CreatesTheSpecialCodeFileWhenMissing) {
+  Load();
+  const std::string created = test::ReadBytes(FromUtf8(dir_.Path() + "/System/Quorvalen1.pst"));
+  EXPECT_EQ(created.rfind("[POST1]\r\n0\r\n[POST2]\r\n0\r\n", 0), 0u);
+}
+
 TEST_F(SettingsFileTest, ReadsAHandWrittenFileAndSavingKeepsItsOtherLines) {
   WriteIni(
       "; kept comment\n"
@@ -197,13 +203,18 @@ namespace qv {
 namespace {
 
 TEST(ShippedSettingsTest, ShippedSettingsNameTheSampleProgram) {
+  test::TempDir home;
+  std::filesystem::copy(QV_SHIPPED_DATA_DIR, home.Path() + "/System");
+  const std::string specialCodes =
+      test::ReadBytes(FromUtf8(home.Path() + "/System/Quorvalen1.pst"));
   Settings s;
-  // The shipped System folder sits in data/; the samples beside the executables.
-  ASSERT_EQ(LoadSettings(s, FromUtf8(QV_SHIPPED_DATA_DIR "/..")), 0);
+  ASSERT_EQ(LoadSettings(s, FromUtf8(home.Path())), 0);
   EXPECT_EQ(s.inName, u"samples/sample1.nc");
   EXPECT_EQ(s.versionRead, u"1.69");
   EXPECT_EQ(s.loadFilter, DefaultFileFilter());
   EXPECT_EQ(s.material.oldName, u"SPCC");
+  // The shipped special code file already follows the shipped posts.
+  EXPECT_EQ(test::ReadBytes(FromUtf8(home.Path() + "/System/Quorvalen1.pst")), specialCodes);
   const std::string sample = test::ReadBytes(FromUtf8(QV_SHIPPED_DATA_DIR "/../../") + s.inName);
   EXPECT_EQ(sample.rfind("%\r\nO1000(", 0), 0u);
 }
