@@ -128,6 +128,9 @@ void CQuorvalenApp::LoadPostData() {
 
   postList_.SetCapacity(kMaxPosts);
   postList_.SetSelection(store_.post.oldName, store_.post.newName);
+  materialLists_.SetTables(store_.materialNames, store_.thicknessNames);
+  materialLists_.SetMaterialSelection(store_.material.oldName, store_.material.newName);
+  materialLists_.SetThicknessSelection(store_.thickness.oldName, store_.thickness.newName);
   const std::u16string_view version = postFileVersion_;
   const std::u16string_view last4 = version.substr(version.size() > 4 ? version.size() - 4 : 0);
   LoadInputConversionTables(settings_, store_.postCount, VersionTimes100(last4));

@@ -10,6 +10,7 @@
 #include "platform/FileLock.h"
 #include "platform/InstanceChannel.h"
 #include "post/CCBControl.h"
+#include "post/CMTControl.h"
 #include "post/PostStore.h"
 #include "settings/Settings.h"
 
@@ -45,6 +46,8 @@ class CQuorvalenApp {
   PostStore& Posts() { return store_; }
   // The post name list class, with room for the ten posts.
   CCBControl& PostList() { return postList_; }
+  // The material and thickness name lists, on the tables and the selection of the loaded post.
+  CMTControl& MaterialLists() { return materialLists_; }
   // The post file's version text, as the start-up load found it.
   const std::u16string& PostFileVersion() const { return postFileVersion_; }
   const KeepLists& Keep() const { return keepLists_; }
@@ -76,6 +79,7 @@ class CQuorvalenApp {
   KeepLists keepLists_;
   PostStore store_;
   CCBControl postList_;
+  CMTControl materialLists_;
   std::u16string postFileVersion_;
   FileLock lock_;
   InstanceListener listener_;

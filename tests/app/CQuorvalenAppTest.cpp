@@ -140,6 +140,10 @@ TEST_F(CQuorvalenAppTest, AutomaticStartOnTheShippedData) {
     EXPECT_FALSE(store.record.subprogramCallCode.empty());
     EXPECT_FALSE(running.Keep().remain1Codes.empty());
     EXPECT_EQ(running.Arguments().inputPath, FromUtf8(home_.Path() + "/samples/sample1.nc"));
+    EXPECT_EQ(running.MaterialLists().Materials(), store.materialNames);
+    std::u16string oldName, newName;
+    running.MaterialLists().GetThicknessSelection(oldName, newName);
+    EXPECT_EQ(oldName, store.thickness.oldName);
   };
   EXPECT_EQ(app.Run(u"AUTOCONV"), 0);
   EXPECT_EQ(host_.dialogRuns, 1);
