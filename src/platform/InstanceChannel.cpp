@@ -60,10 +60,10 @@ std::string ReadMessage(int fd) {
 }  // namespace
 
 std::string RuntimeFolder() {
-  for (const char* variable : {"QUORVALEN_RUNTIME_DIR", "XDG_RUNTIME_DIR"}) {
-    const char* value = std::getenv(variable);
-    if (value != nullptr && *value != '\0') return IsOwnFolder(value) ? value : std::string();
-  }
+  const char* chosen = std::getenv("QUORVALEN_RUNTIME_DIR");
+  if (chosen != nullptr && *chosen != '\0') return IsOwnFolder(chosen) ? chosen : std::string();
+  const char* session = std::getenv("XDG_RUNTIME_DIR");
+  if (session != nullptr && *session != '\0' && IsOwnFolder(session)) return session;
   const std::string folder = "/tmp/quorvalen-" + std::to_string(::getuid());
   if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return {};
   return IsOwnFolder(folder) ? folder : std::string();

@@ -8,8 +8,9 @@
 namespace qv {
 
 // The owner-only folder that holds the single-instance lock and the instance socket:
-// $QUORVALEN_RUNTIME_DIR when set, else $XDG_RUNTIME_DIR, else /tmp/quorvalen-<uid> (created
-// with mode 0700 and refused when it is not a folder of this user). Empty when none is usable.
+// $QUORVALEN_RUNTIME_DIR when set, else $XDG_RUNTIME_DIR when usable, else /tmp/quorvalen-<uid>
+// (created with mode 0700). A folder that is not this user's own is refused; empty when none
+// is usable.
 std::string RuntimeFolder();
 
 // The lock file and the socket that stand for a named mutex: the name with every character

@@ -144,24 +144,21 @@ int32_t CMTControl::AddMaterialThickness(NameListControl& materials, NameListCon
     if (thickness.empty()) thicknessStatus_ = 102;
     return -1;
   }
-  // The selected material counts as new when its name is not listed (a stale selection).
-  if (material != materialOld_ || materials.FindExact(material) < 0) {
+  // A full material list still takes thicknesses for the materials it lists.
+  if (materials.FindExact(material) < 0) {
     if (materials.Count() >= kMaxMaterials) {
       materialStatus_ = 11;
       return -1;
     }
-    if (materials.FindExact(material) < 0) {
-      materials.Select(materials.Add(material));
-      ReadMaterialTable(materials);
-      const int32_t row = RowOf(material);
-      thicknesses_[static_cast<size_t>(row)][0] = thickness;
-      ShowRow(thicknesses, row);
-      materialOld_ = material;
-      materialNew_ = material;
-      thicknessNew_ = thickness;
-      Note(materials, thicknesses);
-      return 0;
-    }
+    materials.Select(materials.Add(material));
+    ReadMaterialTable(materials);
+    const int32_t row = RowOf(material);
+    thicknesses_[static_cast<size_t>(row)][0] = thickness;
+    ShowRow(thicknesses, row);
+    materialOld_ = materialNew_ = material;
+    thicknessNew_ = thickness;
+    Note(materials, thicknesses);
+    return 0;
   }
   materialStatus_ = 101;
   return AddThicknessToListed(materials, thicknesses, material, thickness);

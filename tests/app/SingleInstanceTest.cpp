@@ -140,5 +140,23 @@ TEST(InstanceChannelTest, CloseRequestsCarryTheirTitles) {
   EXPECT_EQ(SendCloseRequest(std::string(200, 'x'), u"too long a path"), -1);
 }
 
+TEST(InstanceChannelTest, RuntimeFolderMustBeAnOwnFolder) {
+  test::TempDir runtime;
+  const char* saved = std::getenv("QUORVALEN_RUNTIME_DIR");
+  const std::string previous = saved != nullptr ? saved : "";
+  ::setenv("QUORVALEN_RUNTIME_DIR", runtime.Path().c_str(), 1);
+  EXPECT_EQ(RuntimeFolder(), runtime.Path());
+  ::setenv("QUORVALEN_RUNTIME_DIR", (runtime.Path() + "/missing").c_str(), 1);
+  EXPECT_EQ(RuntimeFolder(), "");
+  std::filesystem::create_directory_symlink(runtime.Path(), runtime.Path() + "/link");
+  ::setenv("QUORVALEN_RUNTIME_DIR", (runtime.Path() + "/link").c_str(), 1);
+  EXPECT_EQ(RuntimeFolder(), "");
+  if (saved != nullptr) {
+    ::setenv("QUORVALEN_RUNTIME_DIR", previous.c_str(), 1);
+  } else {
+    ::unsetenv("QUORVALEN_RUNTIME_DIR");
+  }
+}
+
 }  // namespace
 }  // namespace qv

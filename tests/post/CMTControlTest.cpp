@@ -124,6 +124,8 @@ TEST_F(CMTControlTest, CapacitiesAreThirtyMaterialsAndTwentyThicknesses) {
   }
   Type(u"ZZ", u"1.0");
   EXPECT_EQ(Refused(&CMTControl::AddMaterialThickness).first, u"これ以上材質の登録はできません");
+  Type(u"SUS", u"4.5");
+  EXPECT_EQ(control_.AddMaterialThickness(materials_, thicknesses_), 1);
 }
 
 TEST_F(CMTControlTest, RenamingAMaterialKeepsItsThicknesses) {
