@@ -19,6 +19,23 @@ bool NamesCondition(std::u16string_view line, std::u16string_view material,
 
 std::u16string PostNameOf(std::u16string_view line) { return FieldAt(SplitPostLine(line), 1); }
 
+bool IsSaveMode(int32_t mode) {
+  switch (static_cast<PostSaveMode>(mode)) {
+    case PostSaveMode::SaveHeader:
+    case PostSaveMode::SaveCopyPost:
+    case PostSaveMode::SaveHeaderAlways:
+    case PostSaveMode::SaveDeletePost:
+    case PostSaveMode::SaveHeaderEditorOk:
+    case PostSaveMode::SaveAddCondition:
+    case PostSaveMode::SaveRenameMaterial:
+    case PostSaveMode::SaveDeleteCondition:
+    case PostSaveMode::SaveReplaceCondition:
+    case PostSaveMode::SaveLoadedPost:
+      return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 void CNcPostFile::Write(std::u16string_view line) {
@@ -34,6 +51,8 @@ bool CNcPostFile::NextLine(std::u16string& line) {
 }
 
 int32_t CNcPostFile::Save(int32_t mode) {
+  // An unknown mode would write a file without any post section: refuse it instead.
+  if (!IsSaveMode(mode)) return -1;
   pendingLine_.clear();
   ioFailed_ = false;
   if (writer_.Open(scratchFilePath_, OpenMode::CreateWrite) != 0) return -1;
@@ -107,7 +126,6 @@ void CNcPostFile::RunSaveSteps(int32_t mode) {
       CopyRest();
       return;
   }
-  // Any other mode writes only the version line and the post name list.
 }
 
 int32_t CNcPostFile::FinishSave() {

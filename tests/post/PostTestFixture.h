@@ -3,6 +3,7 @@
 // A temporary System folder with a post file, and short ways to load and save through
 // CNcPostFile, shared by the post file tests.
 
+#include <algorithm>
 #include <string>
 
 #include "TestSupport.h"
@@ -11,6 +12,21 @@
 #include "post/PostStore.h"
 
 namespace qv::test {
+
+// Compares whole files line by line and names the first line that differs.
+inline ::testing::AssertionResult SameLines(const Lines& actual, const Lines& expected) {
+  const size_t common = std::min(actual.size(), expected.size());
+  for (size_t i = 0; i < common; ++i) {
+    if (actual[i] != expected[i]) {
+      return ::testing::AssertionFailure()
+             << "line " << i + 1 << ": \"" << actual[i] << "\", expected \"" << expected[i] << '"';
+    }
+  }
+  if (actual.size() != expected.size()) {
+    return ::testing::AssertionFailure() << actual.size() << " lines, expected " << expected.size();
+  }
+  return ::testing::AssertionSuccess();
+}
 
 class PostFileFixture : public ::testing::Test {
  protected:
