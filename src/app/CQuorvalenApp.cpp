@@ -85,6 +85,7 @@ void CQuorvalenApp::ShowForwardingNotice(std::u16string_view heading, int32_t de
   text += u"起動\u3000[ " + arguments_.commandLine + u" ]\n";
   text += u"入力\u3000[ " + arguments_.inputPath + u" ]\n";
   text += u"出力\u3000[ " + arguments_.outputPath + u" ]";
+  DebugTrace(text);
   host_.ShowNotice(text);
 }
 
