@@ -74,7 +74,6 @@ class CNcPostFile {
   bool ReadLine(std::u16string& line);
 
   // Save steps.
-  int32_t WriteFreshStart();
   void RunSaveSteps(int32_t mode);
   void CopyToPost(std::u16string_view postName);
   void WriteHeader(std::u16string_view postName);

@@ -17,6 +17,11 @@ bool NamesCondition(std::u16string_view line, std::u16string_view material,
   return FieldAt(fields, 1) == material && FieldAt(fields, 2) == thickness;
 }
 
+void AppendField(std::u16string& line, std::u16string_view field) {
+  line.push_back(u' ');
+  line.append(field);
+}
+
 std::u16string PostNameOf(std::u16string_view line) { return FieldAt(SplitPostLine(line), 1); }
 
 bool IsSaveMode(int32_t mode) {
@@ -218,7 +223,8 @@ void CNcPostFile::CopyRest() {
 void CNcPostFile::WriteCondition(std::u16string_view material, std::u16string_view thickness) {
   std::copy(kDefaultLayout.begin(), kDefaultLayout.begin() + 9, conditionValues_.begin());
   std::u16string header(kHeadManuCond);
-  header += u" " + QuoteName(material) + u" " + QuoteName(thickness);
+  AppendField(header, QuoteName(material));
+  AppendField(header, QuoteName(thickness));
   header += Sprintf(" %d", store_.condition.workChute);
   for (const int32_t value : conditionValues_) header += Sprintf(" %d", value);
   Write(header);
@@ -281,8 +287,9 @@ void CNcPostFile::RenameMaterialInConditions() {
     const std::u16string own = FieldAt(fields, 2);
     const std::u16string thickness = own == thicknessOld_ ? thicknessNew_ : own;
     std::u16string header(kHeadManuCond);
-    header += u" " + QuoteName(materialNew_) + u" " + QuoteName(thickness);
-    for (size_t i = 3; i < fields.size(); ++i) header += u" " + fields[i];
+    AppendField(header, QuoteName(materialNew_));
+    AppendField(header, QuoteName(thickness));
+    for (size_t i = 3; i < fields.size(); ++i) AppendField(header, fields[i]);
     Write(header);
   } while (NextLine(line));
 }

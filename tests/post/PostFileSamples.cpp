@@ -1,4 +1,4 @@
-#include "post/PostFileSamples.h"
+#include "PostFileSamples.h"
 
 #include <fstream>
 #include <iterator>

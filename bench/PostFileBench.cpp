@@ -1,0 +1,63 @@
+// Loading the last condition of a full post file and replacing a condition in it: the two
+// operations the machining-condition editor runs on every selection and every OK.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "../tests/post/PostFileSamples.h"
+#include "nctext/StringUtil.h"
+#include "post/CNcPostFile.h"
+
+namespace {
+
+// A System folder holding a post file of 10 posts x 30 materials x 20 thicknesses.
+class FullPostFolder {
+ public:
+  FullPostFolder() : path_("/tmp/qv-post-bench-" + std::to_string(::getpid())) {
+    std::filesystem::create_directories(path_);
+    qv::test::WriteLines(Folder() + u"Quorvalen.pst", qv::test::FullCapacityPostFileLines());
+  }
+  ~FullPostFolder() { std::filesystem::remove_all(path_); }
+  std::u16string Folder() const { return qv::FromUtf8(path_ + "/"); }
+
+ private:
+  std::string path_;
+};
+
+const std::u16string kLastMaterial = qv::FromUtf8(std::string(38, 'X') + "材質");
+
+int LoadLast(qv::PostStore& store, const std::u16string& folder) {
+  qv::CNcPostFile file(store, folder);
+  file.SetPostNames(u"Post 10", u"Post 10");
+  file.SetMaterialNames(kLastMaterial, kLastMaterial);
+  file.SetThicknessNames(u"20.0", u"20.0");
+  return file.Load(0);
+}
+
+void BM_LoadLastCondition(benchmark::State& state) {
+  const FullPostFolder folder;
+  qv::PostStore store;
+  for (auto _ : state) {
+    if (LoadLast(store, folder.Folder()) != 0) state.SkipWithError("load failed");
+  }
+  benchmark::DoNotOptimize(store.condition);
+}
+BENCHMARK(BM_LoadLastCondition)->Unit(benchmark::kMillisecond);
+
+void BM_SaveReplaceCondition(benchmark::State& state) {
+  const FullPostFolder folder;
+  qv::PostStore store;
+  if (LoadLast(store, folder.Folder()) != 0) state.SkipWithError("load failed");
+  for (auto _ : state) {
+    qv::CNcPostFile file(store, folder.Folder());
+    file.SetPostNames(u"Post 10", u"Post 10");
+    file.SetMaterialNames(kLastMaterial, kLastMaterial);
+    file.SetThicknessNames(u"20.0", u"20.0");
+    if (file.Save(qv::PostSaveMode::SaveReplaceCondition) != 0) state.SkipWithError("save failed");
+  }
+}
+BENCHMARK(BM_SaveReplaceCondition)->Unit(benchmark::kMillisecond);
+
+}  // namespace
