@@ -1,0 +1,152 @@
+#include "app/CQuorvalenApp.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "nctext/StringUtil.h"
+#include "platform/ProfileFile.h"
+#include "post/CNcPostFile.h"
+#include "settings/SettingsFile.h"
+
+namespace qv {
+namespace {
+
+constexpr char16_t kForwarding[] = u"Forwarding";
+
+// The debugger output of this platform: standard error when QUORVALEN_DEBUG is set.
+void DebugTrace(std::u16string_view text) {
+  if (std::getenv("QUORVALEN_DEBUG") == nullptr) return;
+  std::fprintf(stderr, "%s\n", ToUtf8(text).c_str());
+}
+
+std::u16string JoinPath(std::u16string_view folder, std::u16string_view name) {
+  std::u16string path(folder);
+  if (path.empty() || path.back() != u'/') path.push_back(u'/');
+  return path.append(name);
+}
+
+}  // namespace
+
+CQuorvalenApp::CQuorvalenApp(AppHost& host, AppPaths paths)
+    : host_(host), paths_(std::move(paths)) {}
+
+int32_t CQuorvalenApp::Run(std::u16string_view commandLine) {
+  arguments_ = ParseStartArguments(commandLine);
+  DebugTrace(Sprintf("start mode %d", static_cast<int>(arguments_.startMode)));
+  if (!TakeInstanceLock()) {
+    if (arguments_.startMode == kStartForwarding) HandOver();
+    DebugTrace(u"another instance runs: this one ends");
+    return 0;
+  }
+  LoadStartData();
+  const DialogResult result = host_.RunMainDialog(*this);
+  if (result == DialogResult::Ok || result == DialogResult::Cancel) {
+    // The settings remember the selection as the store holds it at the end.
+    settings_.post = {store_.post.oldName, store_.post.newName};
+    settings_.material = {store_.material.oldName, store_.material.newName};
+    settings_.thickness = {store_.thickness.oldName, store_.thickness.newName};
+    if (SaveSettings(settings_) != 0) DebugTrace(u"the settings could not be written");
+  }
+  return 0;
+}
+
+bool CQuorvalenApp::TakeInstanceLock() {
+  if (paths_.runtimeFolder.empty()) {
+    // Without a private folder there is no lock to share: run alone rather than not at all.
+    DebugTrace(u"no runtime folder: single-instance check skipped");
+    return true;
+  }
+  const LockResult result =
+      lock_.TryAcquire(InstanceLockPath(paths_.runtimeFolder, kInstanceMutexName));
+  if (result == LockResult::HeldElsewhere) return false;
+  if (result == LockResult::Acquired) {
+    if (listener_.Listen(InstanceSocketPath(paths_.runtimeFolder, kInstanceMutexName)) != 0) {
+      DebugTrace(u"the instance socket could not be opened");
+    }
+  }
+  return true;
+}
+
+void CQuorvalenApp::HandOver() {
+  const std::u16string path = SettingsPath(paths_.programFolder);
+  const std::u16string title = ReadProfileString(path, kForwarding, u"Name", u"");
+  // The request goes into the settings first; the close request only tells the running
+  // instance to look there.
+  WriteProfileString(path, kForwarding, u"CmdName", arguments_.commandLine);
+  ShowForwardingNotice(u"debug mode\u3000多重起動モード\n\n",
+                       ReadProfileInt(path, u"Quorvalen_Data", u"Debug", 0));
+  const std::string socket = InstanceSocketPath(paths_.runtimeFolder, kInstanceMutexName);
+  if (SendCloseRequest(socket, title) != 0) DebugTrace(u"no running window took the request");
+}
+
+void CQuorvalenApp::ShowForwardingNotice(std::u16string_view heading, int32_t debug) {
+  if (arguments_.startMode != kStartForwarding || debug != 1) return;
+  std::u16string text(heading);
+  text += u"起動\u3000[ " + arguments_.commandLine + u" ]\n";
+  text += u"入力\u3000[ " + arguments_.inputPath + u" ]\n";
+  text += u"出力\u3000[ " + arguments_.outputPath + u" ]";
+  DebugTrace(text);
+  host_.ShowNotice(text);
+}
+
+void CQuorvalenApp::LoadStartData() {
+  LoadSettings(settings_, paths_.programFolder);
+  if (LoadKeepLists(JoinPath(paths_.programFolder, u"System/ReadOnly.dat"), keepLists_) != 0) {
+    DebugTrace(u"no keep lists");
+  }
+  ShowForwardingNotice(u"debug mode\u3000通常起動モード\n\n", settings_.debug);
+  LoadPostData();
+}
+
+std::u16string CQuorvalenApp::SystemFolder() const {
+  return JoinPath(paths_.programFolder, u"System/");
+}
+
+// Settings written on this platform may name program files relative to the program folder.
+std::u16string CQuorvalenApp::ResolveProgramPath(const std::u16string& path) const {
+  if (path.empty() || path.front() == u'/') return path;
+  return JoinPath(paths_.programFolder, path);
+}
+
+void CQuorvalenApp::LoadPostData() {
+  {
+    CNcPostFile upgrade(store_, SystemFolder());
+    if (upgrade.UpgradePostFile() != 0) DebugTrace(u"the post file could not be upgraded");
+  }
+  if (arguments_.startMode == kStartAutomatic) {
+    arguments_.inputPath = ResolveProgramPath(settings_.inName);
+    arguments_.outputPath = ResolveProgramPath(settings_.outName);
+  }
+  CNcPostFile loader(store_, SystemFolder());
+  loader.SetPostNames(settings_.post.oldName, settings_.post.newName);
+  loader.SetMaterialNames(settings_.material.oldName, settings_.material.newName);
+  loader.SetThicknessNames(settings_.thickness.oldName, settings_.thickness.newName);
+  store_.post = {settings_.post.oldName, settings_.post.newName};
+  store_.material = {CutName(settings_.material.oldName), CutName(settings_.material.newName)};
+  store_.thickness = {CutName(settings_.thickness.oldName), CutName(settings_.thickness.newName)};
+  if (loader.Load(0) != 0) DebugTrace(u"the post file could not be loaded");
+  postFileVersion_ = loader.FileVersion();
+
+  postList_.SetCapacity(kMaxPosts);
+  postList_.SetSelection(store_.post.oldName, store_.post.newName);
+  materialLists_.SetTables(store_.materialNames, store_.thicknessNames);
+  materialLists_.SetMaterialSelection(store_.material.oldName, store_.material.newName);
+  materialLists_.SetThicknessSelection(store_.thickness.oldName, store_.thickness.newName);
+  const std::u16string_view version = postFileVersion_;
+  const std::u16string_view last4 = version.substr(version.size() > 4 ? version.size() - 4 : 0);
+  LoadInputConversionTables(settings_, store_.postCount, VersionTimes100(last4));
+}
+
+bool CQuorvalenApp::TakeCloseRequest(std::u16string_view windowTitle) {
+  bool asked = false;
+  for (const std::u16string& title : listener_.ReceiveCloseRequests()) {
+    if (title == windowTitle) asked = true;
+  }
+  return asked;
+}
+
+void CQuorvalenApp::AnnounceWindowTitle(std::u16string_view title) {
+  WriteProfileString(settings_.profilePath, kForwarding, u"Name", title);
+}
+
+}  // namespace qv

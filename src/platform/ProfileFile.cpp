@@ -1,0 +1,189 @@
+#include "platform/ProfileFile.h"
+
+#include <unistd.h>
+
+#include "nctext/Cnltextfilerw.h"
+#include "nctext/StringUtil.h"
+#include "platform/FileLock.h"
+#include "platform/FileReplace.h"
+
+namespace qv {
+namespace {
+
+std::u16string_view StripQuotes(std::u16string_view value) {
+  if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
+      value.back() == value.front()) {
+    return value.substr(1, value.size() - 2);
+  }
+  return value;
+}
+
+std::u16string WithoutLineBreaks(std::u16string_view value) {
+  std::u16string clean;
+  clean.reserve(value.size());
+  for (char16_t c : value) {
+    if (c != u'\r' && c != u'\n') clean.push_back(c);
+  }
+  return clean;
+}
+
+std::u16string KeyLine(std::u16string_view key, std::u16string_view value) {
+  std::u16string line(Trim(key));
+  line.push_back(u'=');
+  line.append(WithoutLineBreaks(value));
+  return line;
+}
+
+}  // namespace
+
+ProfileFile::ProfileFile(std::u16string path) : path_(std::move(path)) {}
+
+ProfileFile::Parsed ProfileFile::Parse(std::u16string_view line) {
+  const std::u16string_view text = Trim(line);
+  if (!text.empty() && text.front() == u'[') {
+    std::u16string_view name = text.substr(1);
+    const size_t close = name.find(u']');
+    if (close != std::u16string_view::npos) name = name.substr(0, close);
+    return {LineKind::Section, ToUpperAscii(Trim(name))};
+  }
+  const size_t equals = text.find(u'=');
+  if (equals == std::u16string_view::npos) return {};
+  return {LineKind::Key, ToUpperAscii(Trim(text.substr(0, equals)))};
+}
+
+int32_t ProfileFile::Load() {
+  lines_.clear();
+  parsed_.clear();
+  if (!PathExists(path_)) return 0;
+  Cnltextfilerw file;
+  if (const int32_t status = file.Open(path_, OpenMode::Read); status != 0) return status;
+  std::u16string line;
+  int32_t status;
+  while ((status = file.ReadString(line)) == 0) {
+    parsed_.push_back(Parse(line));
+    lines_.push_back(std::move(line));
+  }
+  file.Close();
+  if (status == kTextEndOfFile) return 0;
+  lines_.clear();
+  parsed_.clear();
+  return status;
+}
+
+int32_t ProfileFile::Save() const {
+  const std::u16string scratch = path_ + Sprintf(".%d.tmp", static_cast<int>(::getpid()));
+  Cnltextfilerw file;
+  int32_t status = file.Open(scratch, OpenMode::CreateWrite);
+  for (size_t i = 0; status == 0 && i < lines_.size(); ++i) {
+    status = file.WriteString(lines_[i] + u"\n");
+  }
+  const int32_t closed = file.Close();
+  if (status == 0) status = closed;
+  if (status == 0) status = ReplaceFileAtomically(scratch, path_);
+  if (status != 0) RemoveFile(scratch);
+  return status;
+}
+
+size_t ProfileFile::FindSection(std::u16string_view section) const {
+  const std::u16string name = ToUpperAscii(Trim(section));
+  for (size_t i = 0; i < parsed_.size(); ++i) {
+    if (parsed_[i].kind == LineKind::Section && parsed_[i].name == name) return i;
+  }
+  return lines_.size();
+}
+
+size_t ProfileFile::SectionEnd(size_t header) const {
+  size_t i = header + 1;
+  while (i < parsed_.size() && parsed_[i].kind != LineKind::Section) ++i;
+  return i;
+}
+
+size_t ProfileFile::FindKey(std::u16string_view section, std::u16string_view key) const {
+  const size_t header = FindSection(section);
+  if (header == lines_.size()) return lines_.size();
+  const std::u16string name = ToUpperAscii(Trim(key));
+  const size_t end = SectionEnd(header);
+  for (size_t i = header + 1; i < end; ++i) {
+    if (parsed_[i].kind == LineKind::Key && parsed_[i].name == name) return i;
+  }
+  return lines_.size();
+}
+
+std::u16string ProfileFile::GetString(std::u16string_view section, std::u16string_view key,
+                                      std::u16string_view defaultValue, size_t bufferSize) const {
+  std::u16string_view value = defaultValue;
+  const size_t index = FindKey(section, key);
+  if (index < lines_.size()) {
+    const std::u16string_view line = lines_[index];
+    value = StripQuotes(Trim(line.substr(line.find(u'=') + 1)));
+  }
+  const size_t room = bufferSize == 0 ? 0 : bufferSize - 1;
+  return std::u16string(value.substr(0, room));
+}
+
+int32_t ProfileFile::GetInt(std::u16string_view section, std::u16string_view key,
+                            int32_t defaultValue) const {
+  if (FindKey(section, key) == lines_.size()) return defaultValue;
+  const std::u16string value = GetString(section, key, u"");
+  return value.empty() ? defaultValue : ToInt(value);
+}
+
+void ProfileFile::Insert(size_t index, std::u16string line) {
+  parsed_.insert(parsed_.begin() + static_cast<std::ptrdiff_t>(index), Parse(line));
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index), std::move(line));
+}
+
+void ProfileFile::SetString(std::u16string_view section, std::u16string_view key,
+                            std::u16string_view value) {
+  const size_t found = FindKey(section, key);
+  if (found < lines_.size()) {
+    const std::u16string_view line = lines_[found];
+    lines_[found] = KeyLine(line.substr(0, line.find(u'=')), value);
+    return;
+  }
+  const size_t header = FindSection(section);
+  if (header == lines_.size()) {
+    Insert(lines_.size(), u"[" + std::u16string(Trim(section)) + u"]");
+    Insert(lines_.size(), KeyLine(key, value));
+    return;
+  }
+  // After the section's last non-blank line, so blank lines before the next section stay there.
+  size_t at = SectionEnd(header);
+  while (at > header + 1 && Trim(lines_[at - 1]).empty()) --at;
+  Insert(at, KeyLine(key, value));
+}
+
+void ProfileFile::SetInt(std::u16string_view section, std::u16string_view key, int32_t value) {
+  SetString(section, key, Sprintf("%d", static_cast<int>(value)));
+}
+
+std::u16string ReadProfileString(const std::u16string& path, std::u16string_view section,
+                                 std::u16string_view key, std::u16string_view defaultValue,
+                                 size_t bufferSize) {
+  ProfileFile file(path);
+  file.Load();
+  return file.GetString(section, key, defaultValue, bufferSize);
+}
+
+int32_t ReadProfileInt(const std::u16string& path, std::u16string_view section,
+                       std::u16string_view key, int32_t defaultValue) {
+  ProfileFile file(path);
+  file.Load();
+  return file.GetInt(section, key, defaultValue);
+}
+
+int32_t WriteProfileString(const std::u16string& path, std::u16string_view section,
+                           std::u16string_view key, std::u16string_view value) {
+  return UpdateProfile(path, [&](ProfileFile& file) { file.SetString(section, key, value); });
+}
+
+int32_t UpdateProfile(const std::u16string& path, const std::function<void(ProfileFile&)>& change) {
+  FileLock lock;
+  lock.Acquire(ToUtf8(path) + ".lock");  // without the lock the write still lands whole
+  ProfileFile file(path);
+  if (const int32_t status = file.Load(); status != 0) return status;
+  change(file);
+  return file.Save();
+}
+
+}  // namespace qv

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "settings/Settings.h"
+
+namespace qv {
+
+// "<programFolder>/System/Quorvalen.ini".
+std::u16string SettingsPath(std::u16string_view programFolder);
+
+// A settings version read as a decimal number, times 100, truncated ("1.22" -> 122).
+int32_t VersionTimes100(std::u16string_view version);
+
+// Reads every setting except the current input conversion keys from the settings file of
+// programFolder; a missing file, section or key reads as its default. Creates the additional
+// special code file when it is missing and brings its blocks in line with the post names. Returns
+// 0, or the negative status of a file that exists but cannot be read (the defaults then stand).
+int32_t LoadSettings(Settings& settings, std::u16string_view programFolder);
+
+// Reads the 800 "MHenkan" keys into the two input conversion columns. The older 20-row table,
+// when the settings held one, goes into rows 1 to 20 of the first postCount sets.
+void LoadInputConversionTables(Settings& settings, int32_t postCount, int32_t postVersion100);
+
+// Writes the settings back into their file, keeping every line it does not own. 0, or a
+// negative status (a file that cannot be read is left untouched).
+int32_t SaveSettings(const Settings& settings);
+
+// The key of row (0 to 39) of input conversion set (0 to 9) in column 'a' or 'b' ("a101").
+std::u16string InputConversionKey(char16_t column, int32_t set, int32_t row);
+
+}  // namespace qv
