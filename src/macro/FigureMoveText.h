@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+#include "macro/PlaneGeometry.h"
+
+namespace qv {
+
+// Writes the moves of one figure as NC text with 3 decimals. Every increment is taken from
+// the position the printed text has reached, so rounding never adds up along a contour; an
+// arc's printed end and centre are chosen on the 0.001 grid so that its start and end lie at
+// the same distance from its centre (within 0.0002), moving them by at most 0.001 and 0.002.
+class FigureMoveText {
+ public:
+  // Starts at the point a rapid move reaches: the point rounded to 3 decimals.
+  explicit FigureMoveText(Point start);
+
+  // "X" x "Y" y of the start as the rapid prints it.
+  std::u16string RapidCoordinates() const;
+  // "G01" "X" dx "Y" dy to the point.
+  std::u16string LineTo(Point to);
+  // "G02" (clockwise) or "G03", "X" dx "Y" dy "I" ix "J" iy to the point about the centre.
+  std::u16string ArcTo(bool clockwise, Point to, Point centre);
+
+ private:
+  Point start_;
+  // The printed position, in thousandths.
+  long long x_ = 0;
+  long long y_ = 0;
+};
+
+}  // namespace qv

@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "TestSupport.h"
+#include "macro/FigureMoveText.h"
+
+namespace qv {
+namespace {
+
+TEST(FigureMoveText, IncrementsFollowThePrintedPositionSoRoundingDoesNotAddUp) {
+  FigureMoveText text({0.0004, 0});
+  EXPECT_EQ(text.RapidCoordinates(), u"X0.Y0.");
+  // Each step is 0.0004 long; printing each alone as 0 would leave the tool behind.
+  EXPECT_EQ(text.LineTo({0.0008, 0}), u"G01X0.001Y0.");
+  EXPECT_EQ(text.LineTo({0.0012, 0}), u"G01X0.Y0.");
+  EXPECT_EQ(text.LineTo({0.0016, 0}), u"G01X0.001Y0.");
+}
+
+TEST(FigureMoveText, ZeroResiduesPrintAsZeroButSmallNegativesKeepTheirSign) {
+  FigureMoveText text({0, 0});
+  EXPECT_EQ(text.LineTo({-1e-15, 5}), u"G01X0.Y5.");
+  EXPECT_EQ(text.LineTo({-0.0004, 10}), u"G01X-0.Y5.");
+}
+
+TEST(FigureMoveText, ArcsOnTheGridKeepTheirExactText) {
+  FigureMoveText text({10, 0});
+  EXPECT_EQ(text.ArcTo(false, {-10, 0}, {0, 0}), u"G03X-20.Y0.I-10.J0.");
+  EXPECT_EQ(text.ArcTo(true, {0, 10}, {0, 0}), u"G02X10.Y10.I10.J0.");
+}
+
+// Start and end distances from the centre of a printed arc "G0?X..Y..I..J..".
+double Mismatch(const std::u16string& arc) {
+  double x, y, i, j;
+  EXPECT_EQ(std::sscanf(ToUtf8(arc).c_str() + 3, "X%lfY%lfI%lfJ%lf", &x, &y, &i, &j), 4);
+  return std::fabs(std::hypot(i, j) - std::hypot(x - i, y - j));
+}
+
+TEST(FigureMoveText, HalfCircleWithAnOddChordMovesItsEndToKeepTheRadius) {
+  // Rounded plainly, the centre 8.8855 gives radii 8.886 and 8.885.
+  FigureMoveText text({0, 0});
+  const std::u16string arc = text.ArcTo(false, {17.771, 0}, {8.8855, 0});
+  EXPECT_EQ(arc, u"G03X17.77Y0.I8.885J0.");
+  EXPECT_LT(Mismatch(arc), 1e-9);
+  // The next move makes up for the shortened arc.
+  EXPECT_EQ(text.LineTo({20, 0}), u"G01X2.23Y0.");
+}
+
+TEST(FigureMoveText, TurnedArcsAgreeWithinTwoTenThousandths) {
+  for (double degrees = 0.5; degrees < 360; degrees += 7.3) {
+    const double a = degrees * kPi / 180;
+    const Point centre{12.3456 * std::cos(a), 12.3456 * std::sin(a)};
+    const Point end{2 * centre.x, 2 * centre.y};
+    FigureMoveText text({0, 0});
+    const std::u16string arc = text.ArcTo(true, end, centre);
+    EXPECT_LE(Mismatch(arc), 0.0002 + 1e-9) << ToUtf8(arc);
+  }
+}
+
+}  // namespace
+}  // namespace qv
