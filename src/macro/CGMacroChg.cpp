@@ -150,7 +150,7 @@ int CGMacroChg::CheckWords() {
   if (IsFigure(g)) {
     if (CompleteModalWords() != 0) return -1;
     const int r = CheckFigure(words);
-    lineFigureValid = r >= 0;
+    lineFigureValid = r == 0 || r == -3;  // -3: valid, only without a position
     return r;
   }
   if (IsPattern(g)) return CheckPattern(words);
