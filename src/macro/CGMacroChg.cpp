@@ -35,7 +35,7 @@ int32_t CGMacroChg::DetectDistanceMode(std::u16string_view line, int32_t mode) {
 }
 
 void CGMacroChg::ResetRun(const std::vector<std::u16string>& lines) {
-  programLines = lines;
+  programLines = &lines;
   lastG = -1;
   lastX = lastY = 0;
   modalI = modalJ = modalR = modalC = modalK = 0;
@@ -50,11 +50,12 @@ int32_t CGMacroChg::ExpandInPlace(std::vector<std::u16string>& lines) {
   int32_t result = 0;
   // Built beside the input rather than by erasing and inserting, which would be quadratic; the
   // line number passed on is the line's index in the program as expanded so far, exactly as if
-  // the lines were replaced where they stand.
+  // the lines were replaced where they stand. The input stays whole until the end, since
+  // subprogram blocks are looked up in it.
   std::vector<std::u16string> expanded;
   expanded.reserve(lines.size());
   std::vector<std::u16string> produced;
-  for (std::u16string& line : lines) {
+  for (const std::u16string& line : lines) {
     mode = DetectDistanceMode(line, mode);
     const auto lineNumber = static_cast<int32_t>(expanded.size() + 1);
     const int32_t r = ExpandLine(line, mode, produced, lineNumber);
@@ -64,12 +65,12 @@ int32_t CGMacroChg::ExpandInPlace(std::vector<std::u16string>& lines) {
     } else if (r == -3 && IsFigure(words.g) && !words.hasX && !words.hasY) {
       result = 1;  // the line only defined the figure for the patterns that follow
     } else {
-      expanded.push_back(std::move(line));
+      expanded.push_back(line);
     }
     FinishLine();
   }
+  programLines = nullptr;
   lines = std::move(expanded);
-  programLines.clear();
   return result;
 }
 
@@ -93,7 +94,7 @@ int32_t CGMacroChg::CheckAndExpand(const std::vector<std::u16string>& lines,
     }
     FinishLine();
   }
-  programLines.clear();
+  programLines = nullptr;
   return rejected ? -1 : (expanded ? 1 : 0);
 }
 
@@ -232,7 +233,8 @@ void CGMacroChg::RunPattern(int32_t lineNumber) {
 bool CGMacroChg::TryRotatedCall() {
   const std::u16string label = SubprogramLabel(TrimRight(currentLine));
   producedLines.clear();
-  return ExpandRotatedSubprogram(programLines, label, rotationAngle,
+  if (programLines == nullptr) return false;
+  return ExpandRotatedSubprogram(*programLines, label, rotationAngle,
                                  std::clamp(options_.decimalIndex, 0, 3), producedLines);
 }
 

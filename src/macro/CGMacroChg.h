@@ -77,7 +77,9 @@ class CGMacroChg {
   double patternAngle = 0;
   int32_t rotationOn = 0;
   double rotationAngle = 0;
-  std::vector<std::u16string> programLines;
+  // The program of the current run, read only while the run lasts (where subprogram blocks
+  // are looked up).
+  const std::vector<std::u16string>* programLines = nullptr;
 
   MacroOptions options_;
   std::vector<std::u16string>* unconvertible_ = nullptr;

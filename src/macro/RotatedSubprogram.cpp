@@ -42,13 +42,23 @@ bool IsDwellOrComment(std::u16string_view line) {
          Contains(line, u"G4 X") || Contains(line, u"G04 X");
 }
 
+void AppendWord(std::u16string& text, char16_t letter, double value, int digits) {
+  text += letter;
+  text += FormatNcNumber(value, digits);
+}
+
 }  // namespace
 
 std::u16string SubprogramLabel(std::u16string_view callLine) {
   const size_t h = callLine.find(u'H');
-  if (h != kNone) return u"N" + std::u16string(callLine.substr(h + 1));
   const size_t p = callLine.find(u'P');
-  return u"O" + std::u16string(p == kNone ? std::u16string_view{} : callLine.substr(p + 1));
+  std::u16string label(1, h != kNone ? u'N' : u'O');
+  if (h != kNone) {
+    label += callLine.substr(h + 1);
+  } else if (p != kNone) {
+    label += callLine.substr(p + 1);
+  }
+  return label;
 }
 
 std::u16string RotateSubprogramLine(std::u16string_view source, double cosA, double sinA,
@@ -73,12 +83,12 @@ std::u16string RotateSubprogramLine(std::u16string_view source, double cosA, dou
 
   std::u16string group;
   if (!hasCentre || hasPosition) {
-    group = u"X" + FormatNcNumber(x * cosA - y * sinA, digits) + u"Y" +
-            FormatNcNumber(x * sinA + y * cosA, digits);
+    AppendWord(group, u'X', x * cosA - y * sinA, digits);
+    AppendWord(group, u'Y', x * sinA + y * cosA, digits);
   }
   if (hasCentre) {
-    group += u"I" + FormatNcNumber(i * cosA - j * sinA, digits) + u"J" +
-             FormatNcNumber(i * sinA + j * cosA, digits);
+    AppendWord(group, u'I', i * cosA - j * sinA, digits);
+    AppendWord(group, u'J', i * sinA + j * cosA, digits);
   } else if (rAt != kNone) {
     group += source.substr(rAt, WordEnd(source, rAt) - rAt);
   }
