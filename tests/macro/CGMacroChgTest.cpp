@@ -203,6 +203,38 @@ TEST_F(CGMacroChgTest, PatternWithoutFigureVanishesWithAWarning) {
   EXPECT_EQ(warnings, Lines{u"     2    G126X0Y0I50.K6"});
 }
 
+TEST_F(CGMacroChgTest, FigureWithoutGeometryVanishesWithAWarningAlsoInAPattern) {
+  int32_t result = 0;
+  // A circle with flats of diameter 0 passes its check but has no chord to cut.
+  const Lines out = Check({u"G113X10.Y10.I0", u"G00X1.", u"G126X0Y0I50.K6", u"M30"}, &result);
+  EXPECT_EQ(result, 1);
+  EXPECT_EQ(out, (Lines{u"G00X1.", u"M30"}));
+  EXPECT_TRUE(unconvertible.empty());
+  EXPECT_EQ(warnings, (Lines{u"     1    G113X10.Y10.I0", u"     3    G126X0Y0I50.K6"}));
+  Lines inPlace{u"G113X10.Y10.I0", u"M30"};
+  CGMacroChg other;
+  EXPECT_EQ(other.ExpandInPlace(inPlace), 1);
+  EXPECT_EQ(inPlace, Lines{u"M30"});
+}
+
+TEST_F(CGMacroChgTest, ModalCompletionMarksTheFilledWordsPresent) {
+  // An arc slot needs I, J and R present: a repeat line has them only through completion.
+  const Lines repeated = Check({u"G115X0Y0I60.J4.R25.", u"G115X10.Y0."});
+  EXPECT_TRUE(unconvertible.empty());
+  Lines expected = Fresh({u"G115X0Y0I60.J4.R25."});
+  const Lines second = Fresh({u"G115X10.Y0.I60.J4.R25."});
+  expected.insert(expected.end(), second.begin(), second.end());
+  EXPECT_EQ(repeated, expected);
+}
+
+TEST_F(CGMacroChgTest, LineTooLongToReadIsUnconvertible) {
+  const std::u16string longLine = u"G01X1." + std::u16string(250, u'Y');
+  int32_t result = 0;
+  EXPECT_EQ(Check({longLine}, &result), Lines{longLine});
+  EXPECT_EQ(result, -1);
+  EXPECT_EQ(unconvertible, Lines{u"     1    " + longLine});
+}
+
 TEST_F(CGMacroChgTest, PatternAfterARejectedFigureVanishesWithAWarning) {
   int32_t result = 0;
   const Lines out = Check({u"G111X0Y0I20.J30.", u"G126X0Y0I50.K6"}, &result);
