@@ -174,6 +174,9 @@ TEST_F(CGMacroChgTest, ArcPatternWithPitch) {
   const Lines out = Check({u"G112I4.", u"G129X0Y0I10.J90.K3P-90."});
   // Circles of diameter 4 with the default approach 2: pierce at X + 2 - 2.
   EXPECT_EQ(Rapids(out), (Lines{u"G00X0.Y10.", u"G00X10.Y0.", u"G00X0.Y-10."}));
+  // Without X and Y the circle is centred on the last position, here the figure's own.
+  const Lines around = Check({u"G111X10.Y20.I10.J10.", u"G126I5.K2"});
+  EXPECT_EQ(Rapids(around), (Lines{u"G00X10.Y20.", u"G00X15.Y20.", u"G00X5.Y20."}));
 }
 
 TEST_F(CGMacroChgTest, NegativeIFigureFollowsThePatternAngle) {
