@@ -113,8 +113,7 @@ int32_t CGMacroChg::ExpandLine(std::u16string_view line, int32_t mode,
   }
   const int c = CheckWords();
   if (rotationOn == 1 && (Contains(line, u"M98H") || Contains(line, u"M98P")) && TryRotatedCall()) {
-    out = std::move(producedLines);
-    producedLines.clear();
+    out.swap(producedLines);  // out was emptied above, so producedLines is empty again
     return 0;
   }
   if (c >= 0) {
@@ -123,8 +122,7 @@ int32_t CGMacroChg::ExpandLine(std::u16string_view line, int32_t mode,
     } else {
       RunPattern(lineNumber);
     }
-    out = std::move(producedLines);
-    producedLines.clear();
+    out.swap(producedLines);  // out was emptied above, so producedLines is empty again
     return 0;
   }
   if (c == -1 || c == -2) {
