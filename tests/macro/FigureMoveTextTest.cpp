@@ -25,9 +25,9 @@ TEST(FigureMoveText, ZeroResiduesPrintAsZeroButSmallNegativesKeepTheirSign) {
 }
 
 TEST(FigureMoveText, PrintsLinesExactlyAsFormatNcNumberDoes) {
-  const double values[] = {0,       12.5,   12,     -0.25,   -0.0004,        0.0005,
-                           -0.0005, 2.0004, 1.2345, -1.2355, 999999999.9994, -123456.78951,
-                           7.0995,  0.1,    -10};
+  const double values[] = {0.0009,         12.5,          12,     -0.25,  -0.0004,
+                           0.0005,         -0.0005,       2.0004, 1.2345, -1.2355,
+                           999999999.9994, -123456.78951, 7.0995, 0.1,    -10};
   for (double v : values) {
     FigureMoveText text({0, 0});
     EXPECT_EQ(text.LineTo({v, -v}), u"G01X" + FormatNcNumber(v, 3) + u"Y" + FormatNcNumber(-v, 3));
