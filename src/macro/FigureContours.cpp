@@ -189,7 +189,7 @@ std::u16string MoveText(FigureMoveText& text, const FigureShape& s, const Move& 
 std::u16string ApproachPrefix(const MacroWords& w, const FigureContext& context) {
   const bool cutsFigure = w.g <= 113;  // G111 to G113; G114 to G116 test Q more strictly
   const bool positive = cutsFigure ? w.q > 0 : w.q >= 0.000001;
-  const bool left = (context.cuttingDirection == 0) == positive;
+  const bool left = (context.cuttingDirection != 1) == positive;
   std::u16string prefix = left ? u"G41" : u"G42";
   if (!cutsFigure || context.exactStop == 0) prefix += u"G09";
   return prefix;
@@ -216,12 +216,28 @@ void AppendLines(const MacroWords& w, const FigureContext& context, const Figure
   out.push_back(u"G00G40");
 }
 
+// Whether every point and centre can be printed: far beyond any NC word's nine digits the
+// thousandths would no longer be exact (a pattern can throw a figure that far).
+bool Printable(const FigureShape& s) {
+  auto fits = [](Point p) {
+    return std::fabs(p.x) < kFigureCoordinateLimit && std::fabs(p.y) < kFigureCoordinateLimit;
+  };
+  for (int n = 0; n < s.pointCount; ++n) {
+    if (!fits(s.points[n])) return false;
+  }
+  for (int n = 0; n < s.centreCount; ++n) {
+    if (!fits(s.arcCentres[n])) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 int GenerateFigure(const MacroWords& words, const FigureContext& context, FigureShape& shape,
                    std::vector<std::u16string>& out) {
   if (BuildFigureGeometry(words, shape) != 0) return -1;
   TurnFigure(words, context.patternAngle, shape);
+  if (!Printable(shape)) return -1;
   AppendLines(words, context, shape, out);
   return 0;
 }

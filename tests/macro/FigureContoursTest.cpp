@@ -285,6 +285,16 @@ TEST(FigureContours, LargestPolygonFitsTheLists) {
   EXPECT_EQ(out.size(), 3u + 2 * 99 + 1 + 2);  // rapid, G91, approach, contour, closing
 }
 
+TEST(FigureContours, FigureThrownBeyondPrintableCoordinatesCutsNothing) {
+  // A pattern can place a figure at a product of two large words.
+  MacroWords w = Words(111, {{'X', 1e15}, {'Y', 0}, {'I', 20}, {'J', 10}});
+  Lines out;
+  EXPECT_EQ(GenerateFigure(w, {}, out), -1);
+  w.x = std::nan("");
+  EXPECT_EQ(GenerateFigure(w, {}, out), -1);
+  EXPECT_TRUE(out.empty());
+}
+
 TEST(FigureContours, ChordThatMissesTheCircleCutsNothing) {
   // Words that never passed the checks: the flat lies above the circle.
   MacroWords w = Words(113, {{'X', 0}, {'Y', 0}, {'I', 10}, {'J', -11}});

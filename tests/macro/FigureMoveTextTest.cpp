@@ -4,6 +4,7 @@
 
 #include "TestSupport.h"
 #include "macro/FigureMoveText.h"
+#include "nctext/NcWords.h"
 
 namespace qv {
 namespace {
@@ -21,6 +22,23 @@ TEST(FigureMoveText, ZeroResiduesPrintAsZeroButSmallNegativesKeepTheirSign) {
   FigureMoveText text({0, 0});
   EXPECT_EQ(text.LineTo({-1e-15, 5}), u"G01X0.Y5.");
   EXPECT_EQ(text.LineTo({-0.0004, 10}), u"G01X-0.Y5.");
+}
+
+TEST(FigureMoveText, PrintsLinesExactlyAsFormatNcNumberDoes) {
+  const double values[] = {0.0009,         12.5,          12,     -0.25,  -0.0004,
+                           0.0005,         -0.0005,       2.0004, 1.2345, -1.2355,
+                           999999999.9994, -123456.78951, 7.0995, 0.1,    -10};
+  for (double v : values) {
+    FigureMoveText text({0, 0});
+    EXPECT_EQ(text.LineTo({v, -v}), u"G01X" + FormatNcNumber(v, 3) + u"Y" + FormatNcNumber(-v, 3));
+  }
+  unsigned seed = 12345;
+  for (int n = 0; n < 20000; ++n) {
+    seed = seed * 1103515245u + 12345u;
+    const double v = (static_cast<int>(seed >> 8) % 2000001 - 1000000) / 7919.0;
+    FigureMoveText text({0, 0});
+    ASSERT_EQ(text.LineTo({v, 0}), u"G01X" + FormatNcNumber(v, 3) + u"Y0.") << v;
+  }
 }
 
 TEST(FigureMoveText, ArcsOnTheGridKeepTheirExactText) {
