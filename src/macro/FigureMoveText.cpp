@@ -69,8 +69,8 @@ double RadiusMismatch(const ArcChoice& arc, double radiusSum) {
 
 // The grid end (m, n) and centre (p, q) nearest the rounded ones (plain) whose radii agree
 // within 0.2 thousandths; failing that, the pair whose radii agree best. The exact centre is
-// in thousandths.
-ArcChoice ChooseArc(ArcChoice plain, double exactP, double exactQ) {
+// in thousandths. A fixed end is never moved.
+ArcChoice ChooseArc(ArcChoice plain, double exactP, double exactQ, bool fixedEnd) {
   const double startRadius = std::hypot(static_cast<double>(plain.p), static_cast<double>(plain.q));
   const double endRadius =
       std::hypot(static_cast<double>(plain.m - plain.p), static_cast<double>(plain.n - plain.q));
@@ -81,6 +81,7 @@ ArcChoice ChooseArc(ArcChoice plain, double exactP, double exactQ) {
   ArcChoice best = plain;
   double bestCost = 1e300;
   for (const long long reach : {0, 1}) {
+    if (reach > 0 && fixedEnd) break;
     for (long long a = -reach; a <= reach; ++a) {
       for (long long b = -reach; b <= reach; ++b) {
         for (long long c = -2; c <= 2; ++c) {
@@ -105,6 +106,84 @@ ArcChoice ChooseArc(ArcChoice plain, double exactP, double exactQ) {
   return best;
 }
 
+// The distance between an arc's radii at its start and end, in thousandths, exactly.
+double ArcMismatch(const ArcChoice& arc) {
+  const double m = static_cast<double>(arc.m), n = static_cast<double>(arc.n);
+  const double p = static_cast<double>(arc.p), q = static_cast<double>(arc.q);
+  return std::fabs(std::hypot(p, q) - std::hypot(m - p, n - q));
+}
+
+// A contour move as it will be printed, with the exact values it stands for.
+struct PlannedMove {
+  ArcChoice grid{0, 0, 0, 0};
+  double dx = 0, dy = 0, ix = 0, iy = 0;
+  double mismatch = 0;
+};
+
+// How a move's printed end is found: Free lets an arc move its end by 0.001 to keep its
+// radii; Fixed puts it at the rounded end plus a given shift and chooses only the centre.
+enum class EndRule { Free, Fixed };
+
+PlannedMove Plan(const ContourStep& step, long long x, long long y, EndRule rule,
+                 long long shiftX = 0, long long shiftY = 0) {
+  PlannedMove move;
+  move.dx = step.to.x - x / 1000.0;
+  move.dy = step.to.y - y / 1000.0;
+  ArcChoice plain{Thousandths(move.dx) + shiftX, Thousandths(move.dy) + shiftY, 0, 0};
+  if (step.kind == ContourStep::Kind::Line) {
+    move.grid = plain;
+    return move;
+  }
+  move.ix = step.centre.x - x / 1000.0;
+  move.iy = step.centre.y - y / 1000.0;
+  plain.p = Thousandths(move.ix);
+  plain.q = Thousandths(move.iy);
+  move.grid = ChooseArc(plain, move.ix * 1000, move.iy * 1000, rule == EndRule::Fixed);
+  move.mismatch = ArcMismatch(move.grid);
+  return move;
+}
+
+std::u16string MoveText(const ContourStep& step, const PlannedMove& move) {
+  std::u16string text = step.kind == ContourStep::Kind::Line
+                            ? u"G01"
+                            : (step.kind == ContourStep::Kind::Clockwise ? u"G02" : u"G03");
+  AppendPair(text, u'X', move.grid.m, move.dx, u'Y', move.grid.n, move.dy);
+  if (step.kind != ContourStep::Kind::Line) {
+    AppendPair(text, u'I', move.grid.p, move.ix, u'J', move.grid.q, move.iy);
+  }
+  return text;
+}
+
+// When the closing arc, whose end must land on the contour's start, cannot keep its radii,
+// moves the end of the move before it (by up to 0.002) so that both arcs keep theirs.
+void FitClosingArc(const std::vector<ContourStep>& steps, std::vector<PlannedMove>& planned,
+                   long long x, long long y) {
+  const size_t last = planned.size() - 1;
+  if (last == 0 || steps[last].kind == ContourStep::Kind::Line || planned[last].mismatch <= 0.2) {
+    return;
+  }
+  // (x, y) is where the move before the closing arc starts.
+  double bestScore = planned[last].mismatch;
+  double bestShift = 0;
+  for (long long a = -2; a <= 2; ++a) {
+    for (long long b = -2; b <= 2; ++b) {
+      const PlannedMove before = Plan(steps[last - 1], x, y, EndRule::Fixed, a, b);
+      const PlannedMove closing =
+          Plan(steps[last], x + before.grid.m, y + before.grid.n, EndRule::Fixed);
+      const double score = std::max(before.mismatch, closing.mismatch);
+      const double shift = static_cast<double>(a * a + b * b);
+      const bool better = score <= 0.2 ? (bestScore > 0.2 || shift < bestShift)
+                                       : (bestScore > 0.2 && score < bestScore);
+      if (better) {
+        bestScore = score;
+        bestShift = shift;
+        planned[last - 1] = before;
+        planned[last] = closing;
+      }
+    }
+  }
+}
+
 }  // namespace
 
 FigureMoveText::FigureMoveText(Point start)
@@ -117,26 +196,41 @@ std::u16string FigureMoveText::RapidCoordinates() const {
 }
 
 std::u16string FigureMoveText::LineTo(Point to) {
-  const double dx = to.x - x_ / 1000.0, dy = to.y - y_ / 1000.0;
-  const long long m = Thousandths(dx), n = Thousandths(dy);
-  x_ += m;
-  y_ += n;
-  std::u16string text = u"G01";
-  AppendPair(text, u'X', m, dx, u'Y', n, dy);
-  return text;
+  return Step({ContourStep::Kind::Line, to, {}}, false);
 }
 
 std::u16string FigureMoveText::ArcTo(bool clockwise, Point to, Point centre) {
-  const double dx = to.x - x_ / 1000.0, dy = to.y - y_ / 1000.0;
-  const double ix = centre.x - x_ / 1000.0, iy = centre.y - y_ / 1000.0;
-  const ArcChoice plain{Thousandths(dx), Thousandths(dy), Thousandths(ix), Thousandths(iy)};
-  const ArcChoice arc = ChooseArc(plain, ix * 1000, iy * 1000);
-  x_ += arc.m;
-  y_ += arc.n;
-  std::u16string text = clockwise ? u"G02" : u"G03";
-  AppendPair(text, u'X', arc.m, dx, u'Y', arc.n, dy);
-  AppendPair(text, u'I', arc.p, ix, u'J', arc.q, iy);
-  return text;
+  const auto kind = clockwise ? ContourStep::Kind::Clockwise : ContourStep::Kind::CounterClockwise;
+  return Step({kind, to, centre}, false);
+}
+
+std::u16string FigureMoveText::Step(const ContourStep& step, bool fixedEnd) {
+  const PlannedMove move = Plan(step, x_, y_, fixedEnd ? EndRule::Fixed : EndRule::Free);
+  x_ += move.grid.m;
+  y_ += move.grid.n;
+  return MoveText(step, move);
+}
+
+std::vector<std::u16string> FigureMoveText::Contour(const std::vector<ContourStep>& steps) {
+  std::vector<PlannedMove> planned;
+  planned.reserve(steps.size());
+  long long x = x_, y = y_, beforeLastX = x_, beforeLastY = y_;
+  for (size_t n = 0; n < steps.size(); ++n) {
+    const bool closing = n + 1 == steps.size();
+    planned.push_back(Plan(steps[n], x, y, closing ? EndRule::Fixed : EndRule::Free));
+    if (n + 2 == steps.size()) beforeLastX = x, beforeLastY = y;
+    x += planned.back().grid.m;
+    y += planned.back().grid.n;
+  }
+  if (!planned.empty()) FitClosingArc(steps, planned, beforeLastX, beforeLastY);
+  std::vector<std::u16string> lines;
+  lines.reserve(steps.size());
+  for (size_t n = 0; n < steps.size(); ++n) {
+    lines.push_back(MoveText(steps[n], planned[n]));
+    x_ += planned[n].grid.m;
+    y_ += planned[n].grid.n;
+  }
+  return lines;
 }
 
 }  // namespace qv
