@@ -77,6 +77,26 @@ TEST(FigureMoveText, TurnedArcsAgreeWithinTwoTenThousandths) {
   }
 }
 
+TEST(FigureMoveText, ArcsAFewThousandthsAcrossKeepALengthAndTheirWayRound) {
+  // Corner arcs of radius 0.0025 turning through 3.9 degrees: their chords round to nothing,
+  // and an arc printed without length would be read as a whole circle.
+  const double a = 3.9 * kPi / 180;
+  for (double turn = 0; turn < 360; turn += 11) {
+    const double t = turn * kPi / 180;
+    const Point centre{0.0025 * std::cos(t + kPi / 2), 0.0025 * std::sin(t + kPi / 2)};
+    const Point end{centre.x + 0.0025 * std::cos(t - kPi / 2 + a),
+                    centre.y + 0.0025 * std::sin(t - kPi / 2 + a)};
+    FigureMoveText text({0, 0});
+    const std::u16string arc = text.ArcTo(false, end, centre);
+    double x, y, i, j;
+    ASSERT_EQ(std::sscanf(ToUtf8(arc).c_str(), "G03X%lfY%lfI%lfJ%lf", &x, &y, &i, &j), 4);
+    EXPECT_TRUE(x != 0 || y != 0) << ToUtf8(arc);
+    EXPECT_LE(Mismatch(arc), 0.0002 + 1e-9) << ToUtf8(arc);
+    // Counter-clockwise the short way: the end lies to the left of the start about the centre.
+    EXPECT_GT((-i) * (y - j) - (-j) * (x - i), 0) << ToUtf8(arc);
+  }
+}
+
 TEST(FigureMoveText, ClosingArcLandsOnTheStartWithEqualRadii) {
   // Two half circles about the origin from P to -P and back, turned through many angles:
   // the second arc must end exactly where the first began.
