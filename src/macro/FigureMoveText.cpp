@@ -275,6 +275,14 @@ std::vector<std::u16string> FigureMoveText::Contour(const std::vector<ContourSte
     y += planned.back().grid.n;
   }
   if (!planned.empty()) FitClosingArc(steps, planned, beforeLastX, beforeLastY);
+  if (planned.size() >= 3 && planned.back().fault > 0.2) {
+    // Still no fit: let the closing arc miss the start by 0.001 rather than keep unequal
+    // radii; spread over three or more moves that stays within half a thousandth a move.
+    const PlannedMove& before = planned[planned.size() - 2];
+    const PlannedMove free =
+        Plan(steps.back(), beforeLastX + before.grid.m, beforeLastY + before.grid.n, EndRule::Free);
+    if (free.fault < planned.back().fault) planned.back() = free;
+  }
   std::vector<std::u16string> lines;
   lines.reserve(steps.size());
   for (size_t n = 0; n < steps.size(); ++n) {

@@ -32,7 +32,8 @@ class FigureMoveText {
   std::u16string ArcTo(bool clockwise, Point to, Point centre);
   // The lines of a closed contour that starts at the present position: its last move lands
   // exactly on the rounded last point; when that is an arc whose radii the grid cannot keep,
-  // the end of the move before it is moved instead.
+  // the end of the move before it is moved instead, and failing that (rarely), with three
+  // moves or more, the closing arc's own end by 0.001.
   std::vector<std::u16string> Contour(const std::vector<ContourStep>& steps);
 
  private:
