@@ -17,8 +17,10 @@ struct ContourStep {
 
 // Writes the moves of one figure as NC text with 3 decimals. Every increment is taken from
 // the position the printed text has reached, so rounding never adds up along a contour; an
-// arc's printed end and centre are chosen on the 0.001 grid so that its start and end lie at
-// the same distance from its centre (within 0.0002), moving them by at most 0.001 and 0.002.
+// arc's printed end and centre are chosen on the 0.001 grid, at most 0.002 from the exact
+// ones, so that its start and end lie at the same distance from its centre as nearly as the
+// grid allows (within 0.0002 mostly), that it has a length and runs the way it should.
+// Coordinates must stay below kFigureCoordinateLimit.
 class FigureMoveText {
  public:
   // Starts at the point a rapid move reaches: the point rounded to 3 decimals.
