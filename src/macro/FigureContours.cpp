@@ -1,6 +1,7 @@
 #include "macro/FigureContours.h"
 
 #include <cmath>
+#include <utility>
 
 #include "macro/FigureGeometry.h"
 #include "macro/FigureMoveText.h"
@@ -180,10 +181,16 @@ Moves RightHandContour(const FigureShape& s) {
   return moves;
 }
 
-std::u16string MoveText(FigureMoveText& text, const FigureShape& s, const Move& m) {
-  const Point to = s.points[m.to];
-  if (m.kind == L) return text.LineTo(to);
-  return text.ArcTo(m.kind == CW, to, s.arcCentres[m.centre]);
+std::vector<ContourStep> Steps(const FigureShape& s, const Moves& moves) {
+  std::vector<ContourStep> steps;
+  steps.reserve(moves.size());
+  for (const Move& m : moves) {
+    const auto kind = m.kind == L ? ContourStep::Kind::Line
+                                  : (m.kind == CW ? ContourStep::Kind::Clockwise
+                                                  : ContourStep::Kind::CounterClockwise);
+    steps.push_back({kind, s.points[m.to], m.kind == L ? Point{} : s.arcCentres[m.centre]});
+  }
+  return steps;
 }
 
 std::u16string ApproachPrefix(const MacroWords& w, const FigureContext& context) {
@@ -208,9 +215,9 @@ void AppendLines(const MacroWords& w, const FigureContext& context, const Figure
       stops && s.form == FigureForm::Rectangle && s.corner == FigureCorner::Square;
   if (stops && !stopEachSide) out.push_back(u"G00");
   const Moves moves = context.cuttingDirection == 1 ? RightHandContour(s) : LeftHandContour(s);
-  for (const Move& m : moves) {
+  for (std::u16string& line : text.Contour(Steps(s, moves))) {
     if (stopEachSide) out.push_back(u"G00");
-    out.push_back(MoveText(text, s, m));
+    out.push_back(std::move(line));
   }
   out.push_back(context.incremental == 1 ? u"G91" : u"G90");
   out.push_back(u"G00G40");

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "nctext/NcWords.h"  // RoundToDigits belongs to these helpers as well
+
 namespace qv {
 
 // Plane geometry in doubles for the macro figures, the engine's path elements and the

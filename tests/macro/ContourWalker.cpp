@@ -113,6 +113,7 @@ std::string ClosedContourProblem(const ContourWalk& walk, bool incremental) {
     sumX += m.dx;
     sumY += m.dy;
     if (m.g == 1) continue;
+    if (m.dx == 0 && m.dy == 0) return "arc " + std::to_string(n) + " has no length";
     const double startRadius = std::hypot(m.i, m.j);
     const double endRadius = std::hypot(m.dx - m.i, m.dy - m.j);
     if (std::fabs(startRadius - endRadius) > 0.001 + 1e-9) {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -134,6 +135,61 @@ TEST(FigureClosure, FiguresThatFollowAPatternCloseAtEveryPatternAngle) {
     EXPECT_EQ(Problem({"rectangle", rectangle, 37.3 * 13.9}, rectangle, {1, pattern, 1, 0}), "");
   }
 }
+
+// A random figure of the given code: random size, place, angle, approach and corners.
+MacroWords RandomFigure(int g, std::mt19937_64& rng, double largest = 200) {
+  std::uniform_real_distribution<double> unit(0, 1);
+  const double size = largest / 400 + unit(rng) * largest;
+  MacroWords w = At(g, size, 0);
+  w.x = (unit(rng) - 0.5) * 2000, w.y = (unit(rng) - 0.5) * 2000;
+  w.k = (unit(rng) - 0.5) * 720, w.hasK = 1;
+  if (unit(rng) < 0.25) w.q = (unit(rng) - 0.5) * 20, w.hasQ = 1;
+  const double corner = unit(rng);
+  if (g == 111) {
+    w.j = size * unit(rng);
+    if (corner < 0.33) w = WithR(w, w.j * 0.49 * unit(rng));
+    if (corner > 0.66) w = WithC(w, w.j * 0.49 * unit(rng));
+  } else if (g == 112) {
+    w.j = size * unit(rng), w.hasJ = unit(rng) < 0.5;
+  } else if (g == 113) {
+    w.j = (unit(rng) < 0.5 ? 1 : -1) * size * (0.5 + 0.5 * unit(rng));
+  } else if (g == 114) {
+    w.j = 3 + static_cast<int>(unit(rng) * 97);
+    if (corner < 0.33) w = WithR(w, size * 0.99 * unit(rng));
+    const double halfSide = size * std::min(1.0, std::tan(kPiValue / w.j));
+    if (corner > 0.66) w = WithC(w, halfSide * 0.99 * unit(rng));
+  } else {
+    // Slots of no angle and of a whole turn as well.
+    const double angle = unit(rng);
+    w.i = angle < 0.1 ? 0 : (angle < 0.2 ? -360 : (unit(rng) - 0.5) * 719);
+    w.j = largest / 20000 + unit(rng) * largest / 4;
+    w = WithR(w, w.j / 2 + unit(rng) * largest * 1.5);
+  }
+  return w;
+}
+
+void WalkRandomFigures(int count, double largest, unsigned seed) {
+  std::mt19937_64 rng(seed);
+  std::uniform_real_distribution<double> unit(0, 1);
+  int walked = 0;
+  for (int n = 0; n < count; ++n) {
+    MacroWords w = RandomFigure(111 + n % 6, rng, largest);
+    if (CheckFigure(w) != 0) continue;
+    const FigureContext context{n % 2, unit(rng) * 720 - 360, n % 3, (n / 2) % 2};
+    std::vector<std::u16string> lines;
+    ASSERT_EQ(GenerateFigure(w, context, lines), 0);
+    const test::ContourWalk walk = test::WalkContour(lines);
+    ASSERT_EQ(test::ClosedContourProblem(walk, context.incremental == 1), "")
+        << "G" << w.g << " I" << w.i << " J" << w.j << " K" << w.k << " R" << w.r << " C" << w.c;
+    ++walked;
+  }
+  EXPECT_GT(walked, count * 8 / 10);
+}
+
+TEST(FigureClosure, RandomFiguresAtRandomPlacesClose) { WalkRandomFigures(10000, 200, 20261208); }
+
+// Corner arcs and slot ends only a few thousandths across, where rounding is coarsest.
+TEST(FigureClosure, TinyRandomFiguresClose) { WalkRandomFigures(4000, 0.5, 1208); }
 
 TEST(FigureClosure, WalkerCatchesOpenContoursAndUnequalRadii) {
   const std::vector<std::u16string> open{u"G00X0.Y0.",  u"G91", u"G41G09G01X1.Y0.", u"G01X0.Y1.",

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <vector>
 
 #include "TestSupport.h"
 #include "macro/FigureMoveText.h"
@@ -72,6 +74,47 @@ TEST(FigureMoveText, TurnedArcsAgreeWithinTwoTenThousandths) {
     FigureMoveText text({0, 0});
     const std::u16string arc = text.ArcTo(true, end, centre);
     EXPECT_LE(Mismatch(arc), 0.0002 + 1e-9) << ToUtf8(arc);
+  }
+}
+
+TEST(FigureMoveText, ArcsAFewThousandthsAcrossKeepALengthAndTheirWayRound) {
+  // Corner arcs of radius 0.0025 turning through 3.9 degrees: their chords round to nothing,
+  // and an arc printed without length would be read as a whole circle.
+  const double a = 3.9 * kPi / 180;
+  for (double turn = 0; turn < 360; turn += 11) {
+    const double t = turn * kPi / 180;
+    const Point centre{0.0025 * std::cos(t + kPi / 2), 0.0025 * std::sin(t + kPi / 2)};
+    const Point end{centre.x + 0.0025 * std::cos(t - kPi / 2 + a),
+                    centre.y + 0.0025 * std::sin(t - kPi / 2 + a)};
+    FigureMoveText text({0, 0});
+    const std::u16string arc = text.ArcTo(false, end, centre);
+    double x, y, i, j;
+    ASSERT_EQ(std::sscanf(ToUtf8(arc).c_str(), "G03X%lfY%lfI%lfJ%lf", &x, &y, &i, &j), 4);
+    EXPECT_TRUE(x != 0 || y != 0) << ToUtf8(arc);
+    EXPECT_LE(Mismatch(arc), 0.0002 + 1e-9) << ToUtf8(arc);
+    // Counter-clockwise the short way: the end lies to the left of the start about the centre.
+    EXPECT_GT((-i) * (y - j) - (-j) * (x - i), 0) << ToUtf8(arc);
+  }
+}
+
+TEST(FigureMoveText, ClosingArcLandsOnTheStartWithEqualRadii) {
+  // Two half circles about the origin from P to -P and back, turned through many angles:
+  // the second arc must end exactly where the first began.
+  for (double degrees = 0.25; degrees < 360; degrees += 3.7) {
+    const double a = degrees * kPi / 180;
+    const Point p{8.8855 * std::cos(a), 8.8855 * std::sin(a)};
+    FigureMoveText text(p);
+    const std::vector<std::u16string> lines =
+        text.Contour({{ContourStep::Kind::CounterClockwise, {-p.x, -p.y}, {0, 0}},
+                      {ContourStep::Kind::CounterClockwise, p, {0, 0}}});
+    ASSERT_EQ(lines.size(), 2u);
+    double x1, y1, x2, y2, i, j;
+    ASSERT_EQ(std::sscanf(ToUtf8(lines[0]).c_str(), "G03X%lfY%lfI%lfJ%lf", &x1, &y1, &i, &j), 4);
+    ASSERT_EQ(std::sscanf(ToUtf8(lines[1]).c_str(), "G03X%lfY%lfI%lfJ%lf", &x2, &y2, &i, &j), 4);
+    EXPECT_NEAR(x1 + x2, 0, 1e-9) << degrees;
+    EXPECT_NEAR(y1 + y2, 0, 1e-9) << degrees;
+    EXPECT_LE(Mismatch(lines[0]), 0.0002 + 1e-9) << ToUtf8(lines[0]);
+    EXPECT_LE(Mismatch(lines[1]), 0.0002 + 1e-9) << ToUtf8(lines[1]);
   }
 }
 
