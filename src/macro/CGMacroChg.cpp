@@ -119,8 +119,9 @@ int32_t CGMacroChg::ExpandLine(std::u16string_view line, int32_t mode,
   if (c >= 0) {
     if (IsFigure(words.g)) {
       RunFigure(lineNumber);
-    } else {
-      RunPattern(lineNumber);
+    } else if (!RunPattern(lineNumber)) {
+      Record(unconvertible_, lineNumber);
+      return -2;
     }
     out.swap(producedLines);  // out was emptied above, so producedLines is empty again
     return 0;
@@ -205,11 +206,12 @@ void CGMacroChg::RunFigure(int32_t lineNumber) {
   }
 }
 
-void CGMacroChg::RunPattern(int32_t lineNumber) {
+bool CGMacroChg::RunPattern(int32_t lineNumber) {
   if (!savedFigureValid) {
     Record(warnings_, lineNumber);
-    return;
+    return true;
   }
+  const MacroWords pattern = words;
   const Point base{words.hasX ? words.x : lastX, words.hasY ? words.y : lastY};
   const std::vector<PatternStop> stops = PatternStops(words, base, words.hasX || words.hasY);
   words = savedFigure;
@@ -223,9 +225,17 @@ void CGMacroChg::RunPattern(int32_t lineNumber) {
     words.y = stop.position.y;
     patternAngle = stop.patternAngle;
     failed = GenerateFigure(words, Context(patternAngle), shape, producedLines) != 0 || failed;
+    if (producedLines.size() > patternLineLimit_) {
+      patternAngle = 0;
+      producedLines.clear();
+      words = pattern;
+      lineFigureValid = false;
+      return false;
+    }
   }
   patternAngle = 0;
   if (failed) Record(warnings_, lineNumber);
+  return true;
 }
 
 bool CGMacroChg::TryRotatedCall() {

@@ -7,6 +7,7 @@
 
 #include "macro/FigureContours.h"
 #include "macro/MacroOptions.h"
+#include "macro/MacroPatterns.h"
 #include "macro/MacroWords.h"
 
 namespace qv {
@@ -42,6 +43,10 @@ class CGMacroChg {
   // stands at or after the first G90 or there is no G90, 0 otherwise.
   static int32_t DetectDistanceMode(std::u16string_view line, int32_t mode);
 
+  // Most lines one pattern line may produce; a pattern that would produce more is refused as
+  // unconvertible, since one line must not exhaust memory.
+  void SetPatternLineLimit(size_t limit) { patternLineLimit_ = limit; }
+
   int32_t RotationOn() const { return rotationOn; }
   double RotationAngle() const { return rotationAngle; }
 
@@ -50,7 +55,7 @@ class CGMacroChg {
   int CheckWords();
   int CompleteModalWords();
   void RunFigure(int32_t lineNumber);
-  void RunPattern(int32_t lineNumber);
+  bool RunPattern(int32_t lineNumber);
   bool TryRotatedCall();
   void FinishLine();
   void Record(std::vector<std::u16string>* list, int32_t lineNumber) const;
@@ -82,6 +87,7 @@ class CGMacroChg {
   const std::vector<std::u16string>* programLines = nullptr;
 
   MacroOptions options_;
+  size_t patternLineLimit_ = kMaxPatternLines;
   std::vector<std::u16string>* unconvertible_ = nullptr;
   std::vector<std::u16string>* warnings_ = nullptr;
 };

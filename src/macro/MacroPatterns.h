@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -11,6 +12,9 @@ namespace qv {
 // Most figures one pattern line may place; a larger count is refused as invalid, since it
 // would only exhaust memory.
 inline constexpr int64_t kMaxPatternPositions = 100000;
+// Most lines one pattern line may produce (a polygon of many rounded corners takes some two
+// hundred lines per position).
+inline constexpr size_t kMaxPatternLines = 1000000;
 
 // One place a pattern puts its figure, with the pattern angle (degrees) that a figure with a
 // negative I is turned by there.

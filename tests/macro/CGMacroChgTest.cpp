@@ -247,6 +247,28 @@ TEST_F(CGMacroChgTest, PatternAfterARejectedFigureVanishesWithAWarning) {
   EXPECT_EQ(warnings, Lines{u"     2    G126X0Y0I50.K6"});
 }
 
+TEST_F(CGMacroChgTest, PatternProducingTooManyLinesIsRefused) {
+  macro.SetPatternLineLimit(99);  // nine squares of eleven lines fit, ten do not
+  int32_t result = 0;
+  EXPECT_EQ(Check({u"G111I10.J10.", u"G128I20.K9"}, &result).size(), 1u + 9 * 11);
+  EXPECT_EQ(result, 1);
+  const Lines out = Check({u"G111I10.J10.", u"G128I20.K10", u"G111X5."}, &result);
+  EXPECT_EQ(result, -1);
+  EXPECT_EQ(Lines(out.begin(), out.begin() + 2), (Lines{u"G111I10.J10.", u"G128I20.K10"}));
+  // The refused pattern leaves its own words behind: lastG is 128, so the repeat is refused.
+  EXPECT_EQ(unconvertible, (Lines{u"     2    G128I20.K10", u"     3    G111X5."}));
+  EXPECT_EQ(out.size(), 3u);
+}
+
+// Found by fuzzing: a bolt circle of 61136 polygons of 90 sides would have produced some six
+// million lines from one line and exhausted memory.
+TEST_F(CGMacroChgTest, FuzzFindingHugeBoltCircleOfPolygonsIsRefused) {
+  int32_t result = 0;
+  Check({u"G114X0Y0I0Y0I10.J90.K28P1100", u"G126I50.J0K61136"}, &result);
+  EXPECT_EQ(result, -1);
+  EXPECT_EQ(unconvertible, Lines{u"     2    G126I50.J0K61136"});
+}
+
 TEST_F(CGMacroChgTest, MalformedValuesAreUnconvertibleWhereverTheyStand) {
   int32_t result = 0;
   const Lines program{u"X1.2.3",   u"G01X1.123456",    u"G00X+5.",          u"M08K",
