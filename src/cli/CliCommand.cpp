@@ -1,0 +1,230 @@
+#include "cli/CliCommand.h"
+
+#include <cstdint>
+
+#include "macro/CGMacroChg.h"
+#include "nctext/Cnltextfilerw.h"
+#include "nctext/StringUtil.h"
+#include "platform/Codec.h"
+
+namespace qv {
+namespace {
+
+// Reads an option value "0".."max"; nullopt for anything else.
+std::optional<int32_t> OptionValue(const std::string& text, int32_t max) {
+  if (text.size() != 1 || text[0] < '0' || text[0] > '0' + max) return std::nullopt;
+  return text[0] - '0';
+}
+
+// Handles one "--name value" or "--name=value" option at args[at]; advances `at` past it.
+bool ParseOption(const std::vector<std::string>& args, size_t& at, CliArguments& parsed,
+                 std::string& error) {
+  std::string name = args[at];
+  std::optional<std::string> value;
+  if (const size_t eq = name.find('='); eq != std::string::npos) {
+    value = name.substr(eq + 1);
+    name.resize(eq);
+  } else if (name != "-o" && name != "--decimal" && name != "--exact-stop" && name != "--cutter") {
+    error = "unknown option " + name;
+    return false;
+  } else if (at + 1 < args.size()) {
+    value = args[++at];
+  } else {
+    error = "option " + name + " needs a value";
+    return false;
+  }
+  struct Numeric {
+    const char* name;
+    int32_t max;
+    int32_t* field;
+  };
+  const Numeric numeric[] = {{"--decimal", 3, &parsed.options.decimalIndex},
+                             {"--exact-stop", 2, &parsed.options.exactStop},
+                             {"--cutter", 1, &parsed.options.cutterSide}};
+  for (const Numeric& option : numeric) {
+    if (name != option.name) continue;
+    const std::optional<int32_t> number = OptionValue(*value, option.max);
+    if (!number) {
+      error = name + " takes a number from 0 to " + std::to_string(option.max);
+      return false;
+    }
+    *option.field = *number;
+    return true;
+  }
+  if (name == "-o" && !value->empty()) {
+    parsed.outputPath = *value;
+    return true;
+  }
+  error = name == "-o" ? "option -o needs a file name" : "unknown option " + name;
+  return false;
+}
+
+// The input lines; an empty optional after printing a message when the file cannot be read.
+std::optional<std::vector<std::u16string>> ReadProgram(const std::string& path, std::ostream& err) {
+  Cnltextfilerw file;
+  int32_t status = file.Open(FromUtf8(path), OpenMode::Read);
+  std::vector<std::u16string> lines;
+  std::u16string line;
+  while (status == kTextOk && (status = file.ReadString(line)) == kTextOk) {
+    lines.push_back(line);
+  }
+  file.Close();
+  if (status == kTextEndOfFile) return lines;
+  const char* reason = status == kTextNotFound       ? "no such file"
+                       : status == kTextAccessDenied ? "permission denied"
+                                                     : "the file cannot be read";
+  err << "quorvalen-cli: cannot read " << path << ": " << reason << " (status " << status << ")\n";
+  return std::nullopt;
+}
+
+bool WriteProgram(const std::vector<std::u16string>& lines, const std::string& path,
+                  std::ostream& out, std::ostream& err) {
+  if (path.empty()) {
+    std::string bytes;
+    for (const std::u16string& line : lines) {
+      AppendEncodedCp932(line, bytes);
+      bytes += "\r\n";
+    }
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return true;
+  }
+  Cnltextfilerw file;
+  int32_t status = file.Open(FromUtf8(path), OpenMode::CreateWrite);
+  for (size_t k = 0; status == kTextOk && k < lines.size(); ++k) {
+    status = file.WriteString(lines[k] + u"\n");
+  }
+  const int32_t closed = file.Close();
+  if (status == kTextOk) status = closed;
+  if (status == kTextOk) return true;
+  err << "quorvalen-cli: cannot write " << path << " (status " << status << ")\n";
+  return false;
+}
+
+void PrintEntries(const std::vector<std::u16string>& entries, std::ostream& out) {
+  for (const std::u16string& entry : entries) out << ToUtf8(entry) << '\n';
+}
+
+void PrintWarnings(const std::vector<std::u16string>& warnings, std::ostream& out) {
+  if (warnings.empty()) return;
+  out << "Warnings: macro lines that produce no moves:\n";
+  PrintEntries(warnings, out);
+}
+
+int RunCheck(const CliArguments& args, std::ostream& out, std::ostream& err) {
+  const auto lines = ReadProgram(args.inputPath, err);
+  if (!lines) return kCliFailure;
+  std::vector<std::u16string> unconvertible;
+  std::vector<std::u16string> warnings;
+  CGMacroChg macro;
+  macro.SetOptions(args.options);
+  macro.SetReportLists(&unconvertible, &warnings);
+  std::vector<std::u16string> expanded;
+  const int32_t result = macro.CheckAndExpand(*lines, expanded);
+  PrintEntries(unconvertible, out);
+  PrintWarnings(warnings, out);
+  return result == -1 ? kCliUnconvertible : kCliOk;
+}
+
+int RunExpand(const CliArguments& args, std::ostream& out, std::ostream& err) {
+  auto lines = ReadProgram(args.inputPath, err);
+  if (!lines) return kCliFailure;
+  // The check gives the messages with the line numbers of the input; the in-place expansion
+  // gives the program the converter works on (figure definitions removed).
+  std::vector<std::u16string> unconvertible;
+  std::vector<std::u16string> warnings;
+  std::vector<std::u16string> checked;
+  CGMacroChg check;
+  check.SetOptions(args.options);
+  check.SetReportLists(&unconvertible, &warnings);
+  const int32_t result = check.CheckAndExpand(*lines, checked);
+  CGMacroChg expand;
+  expand.SetOptions(args.options);
+  expand.ExpandInPlace(*lines);
+  if (!WriteProgram(*lines, args.outputPath, out, err)) return kCliFailure;
+  if (!unconvertible.empty()) err << "Unconvertible lines (left unchanged):\n";
+  PrintEntries(unconvertible, err);
+  PrintWarnings(warnings, err);
+  return result == -1 ? kCliUnconvertible : kCliOk;
+}
+
+}  // namespace
+
+std::string CliHelpText() {
+  return "Usage: quorvalen-cli check FILE [options]\n"
+         "       quorvalen-cli expand FILE [-o OUT] [options]\n"
+         "\n"
+         "check   lists the lines of FILE that cannot be converted (line number, four spaces,\n"
+         "        the line), then any macro lines that produce no moves under a heading.\n"
+         "        Exit code 1 when a line cannot be converted, else 0.\n"
+         "expand  writes FILE with its figure and pattern macros expanded into plain moves\n"
+         "        (code page 932, CR LF) to OUT, or to standard output without -o. Lines that\n"
+         "        cannot be converted stay unchanged and are listed on standard error\n"
+         "        (exit code 1).\n"
+         "\n"
+         "Options:\n"
+         "  --decimal N     0..3: subprogram coordinates with 1 to 4 decimals (default 0)\n"
+         "  --exact-stop N  0 G09 on the approach, 1 G00 corner stops, 2 none (default 0)\n"
+         "  --cutter N      0 left-hand G41, 1 right-hand G42 (default 0)\n"
+         "  -o OUT          the output file of expand\n"
+         "  --help          this text\n"
+         "\n"
+         "A missing or unreadable FILE, or wrong arguments, give exit code 2.\n";
+}
+
+std::optional<CliArguments> ParseCliArguments(const std::vector<std::string>& args,
+                                              std::string& error) {
+  CliArguments parsed;
+  std::vector<std::string> positional;
+  for (size_t at = 0; at < args.size(); ++at) {
+    if (args[at] == "--help" || args[at] == "-h") return CliArguments{};
+    if (args[at].size() > 1 && args[at][0] == '-') {
+      if (!ParseOption(args, at, parsed, error)) return std::nullopt;
+    } else {
+      positional.push_back(args[at]);
+    }
+  }
+  if (positional.empty()) {
+    error = "no command given";
+    return std::nullopt;
+  }
+  if (positional[0] == "check") {
+    parsed.command = CliCommandKind::Check;
+  } else if (positional[0] == "expand") {
+    parsed.command = CliCommandKind::Expand;
+  } else {
+    error = "unknown command " + positional[0];
+    return std::nullopt;
+  }
+  if (positional.size() != 2) {
+    error = positional.size() < 2 ? "no input file given" : "more than one input file given";
+    return std::nullopt;
+  }
+  if (parsed.command == CliCommandKind::Check && !parsed.outputPath.empty()) {
+    error = "option -o belongs to expand";
+    return std::nullopt;
+  }
+  parsed.inputPath = positional[1];
+  return parsed;
+}
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  std::string error;
+  const std::optional<CliArguments> parsed = ParseCliArguments(args, error);
+  if (!parsed) {
+    err << "quorvalen-cli: " << error << "\n"
+        << "Try 'quorvalen-cli --help'.\n";
+    return kCliFailure;
+  }
+  switch (parsed->command) {
+    case CliCommandKind::Help:
+      out << CliHelpText();
+      return kCliOk;
+    case CliCommandKind::Check:
+      return RunCheck(*parsed, out, err);
+    case CliCommandKind::Expand:
+      return RunExpand(*parsed, out, err);
+  }
+  return kCliFailure;
+}
+
+}  // namespace qv
