@@ -13,12 +13,6 @@ std::u16string WithoutLineBreaks(std::u16string_view text) {
   return clean;
 }
 
-void AppendWord(std::u16string& line, std::u16string_view letter, std::u16string_view value) {
-  if (value.empty()) return;
-  line.append(letter);
-  line.append(value);
-}
-
 }  // namespace
 
 OptionsCheck ValidateOptions(const ConversionOptions& fields) {
@@ -44,23 +38,6 @@ std::u16string ProgramNumberWord(const PostRecord& record) {
 
 std::u16string CommentWord(const PostRecord& record) {
   return record.comment.empty() ? std::u16string() : u"(" + record.comment + u")";
-}
-
-std::u16string HeadLine1b(const PostRecord& record) {
-  return ProgramNumberWord(record) + CommentWord(record);
-}
-
-std::u16string CoordinateLine(const PostRecord& record) {
-  if (record.coordinateMode == 1) return {};
-  std::u16string line = u"G92";
-  AppendWord(line, u"X", record.g92X);
-  AppendWord(line, u"Y", record.g92Y);
-  if (!record.coordinateCode2.empty()) {
-    line += u";" + record.coordinateCode2;
-    AppendWord(line, u"X", record.coordinateX2);
-    AppendWord(line, u"Y", record.coordinateY2);
-  }
-  return line;
 }
 
 OptionsCheck TakeOptions(const ConversionOptions& fields, int32_t startMode, PostStore& store,
@@ -96,8 +73,8 @@ OptionsCheck TakeOptions(const ConversionOptions& fields, int32_t startMode, Pos
   runWide.conversionType = fields.conversionType;
   runWide.g93Mode = fields.g93Mode;
   runWide.g93Code = fields.g93Code;
-  r.headLine1b = HeadLine1b(r);
-  r.coordinateLine = CoordinateLine(r);
+  r.headLine1b = DerivedHeadLine1b(r);
+  r.coordinateLine = DerivedCoordinateLine(r);
   if (startMode != kStartAutomatic) {
     // The automatic run must still see names the settings gave but the post file lacks.
     const std::u16string post = CutName(fields.postName);

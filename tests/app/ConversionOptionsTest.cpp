@@ -26,7 +26,7 @@ class ConversionOptionsTest : public ::testing::Test {
     record.coordinateCode2 = code2;
     record.coordinateX2 = x2;
     record.coordinateY2 = y2;
-    return CoordinateLine(record);
+    return DerivedCoordinateLine(record);
   }
 
   ConversionOptions fields_;
@@ -47,13 +47,13 @@ TEST_F(ConversionOptionsTest, CoordinateLine) {
 TEST_F(ConversionOptionsTest, HeadLineNeedsBothProgramNumberParts) {
   PostRecord record;
   record.programAddress = u"O";
-  EXPECT_EQ(HeadLine1b(record), u"");
+  EXPECT_EQ(DerivedHeadLine1b(record), u"");
   record.programNumber = u"1234";
-  EXPECT_EQ(HeadLine1b(record), u"O1234");
+  EXPECT_EQ(DerivedHeadLine1b(record), u"O1234");
   record.comment = u"PART A";
-  EXPECT_EQ(HeadLine1b(record), u"O1234(PART A)");
+  EXPECT_EQ(DerivedHeadLine1b(record), u"O1234(PART A)");
   record.programAddress.clear();
-  EXPECT_EQ(HeadLine1b(record), u"(PART A)");
+  EXPECT_EQ(DerivedHeadLine1b(record), u"(PART A)");
 }
 
 TEST_F(ConversionOptionsTest, TakeWritesTheRecordAndTheDerivedTexts) {
