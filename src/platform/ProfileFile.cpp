@@ -143,7 +143,10 @@ void ProfileFile::SetString(std::u16string_view section, std::u16string_view key
   }
   const size_t header = FindSection(section);
   if (header == lines_.size()) {
-    Insert(lines_.size(), u"[" + std::u16string(Trim(section)) + u"]");
+    std::u16string sectionLine = u"[";
+    sectionLine.append(Trim(section));
+    sectionLine.push_back(u']');
+    Insert(lines_.size(), sectionLine);
     Insert(lines_.size(), KeyLine(key, value));
     return;
   }
