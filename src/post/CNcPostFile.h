@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -86,6 +87,7 @@ class CNcPostFile {
   void DeleteCondition();
   void ReplaceCondition();
   bool SkipToFirstCondition(std::u16string& line);
+  void ForEachConditionLine(const std::function<bool(const std::u16string&)>& visit);
   void Write(std::u16string_view line);
   bool NextLine(std::u16string& line);
   int32_t FinishSave();

@@ -1,6 +1,7 @@
 // The saving half of CNcPostFile: every mode streams the old file through the reader into the
 // scratch file, which then replaces the post file in one atomic rename.
 #include <algorithm>
+#include <functional>
 
 #include "nctext/StringUtil.h"
 #include "platform/FileReplace.h"
@@ -201,7 +202,10 @@ bool CNcPostFile::SkipToFirstCondition(std::u16string& line) {
   return false;
 }
 
-void CNcPostFile::KeepConditions() {
+// Hands each line of the section's conditions to visit, from the first condition header up to
+// the next HeadPostName line (kept as pendingLine) or the end of the file; visit returns false
+// to stop early.
+void CNcPostFile::ForEachConditionLine(const std::function<bool(const std::u16string&)>& visit) {
   std::u16string line;
   if (!SkipToFirstCondition(line)) return;
   do {
@@ -209,8 +213,15 @@ void CNcPostFile::KeepConditions() {
       pendingLine_ = line;
       return;
     }
-    Write(line);
+    if (!visit(line)) return;
   } while (NextLine(line));
+}
+
+void CNcPostFile::KeepConditions() {
+  ForEachConditionLine([this](const std::u16string& line) {
+    Write(line);
+    return true;
+  });
 }
 
 void CNcPostFile::CopyRest() {
@@ -244,11 +255,7 @@ void CNcPostFile::CopyConditionsOf(std::u16string_view postName) {
   while (!found && NextLine(line)) {
     found = FirstFieldIs(line, kHeadPostName) && PostNameOf(line) == postName;
   }
-  if (!found || !SkipToFirstCondition(line)) return;
-  do {
-    if (FirstFieldIs(line, kHeadPostName)) return;
-    Write(line);
-  } while (NextLine(line));
+  if (found) KeepConditions();
 }
 
 void CNcPostFile::DeletePostSection(std::u16string_view postName) {
@@ -268,21 +275,15 @@ void CNcPostFile::DeletePostSection(std::u16string_view postName) {
 // thicknessOld) but keeps its own work-chute flag and layout values, so renaming never
 // changes another thickness's data.
 void CNcPostFile::RenameMaterialInConditions() {
-  std::u16string line;
-  if (!SkipToFirstCondition(line)) return;
-  do {
-    if (FirstFieldIs(line, kHeadPostName)) {
-      pendingLine_ = line;
-      return;
-    }
+  ForEachConditionLine([this](const std::u16string& line) {
     if (!FirstFieldIs(line, kHeadManuCond)) {
       Write(line);
-      continue;
+      return true;
     }
     const std::vector<std::u16string> fields = SplitPostLine(line);
     if (FieldAt(fields, 1) != materialOld_) {
       Write(line);
-      continue;
+      return true;
     }
     const std::u16string own = FieldAt(fields, 2);
     const std::u16string thickness = own == thicknessOld_ ? thicknessNew_ : own;
@@ -291,50 +292,42 @@ void CNcPostFile::RenameMaterialInConditions() {
     AppendField(header, QuoteName(thickness));
     for (size_t i = 3; i < fields.size(); ++i) AppendField(header, fields[i]);
     Write(header);
-  } while (NextLine(line));
+    return true;
+  });
 }
 
 // SaveDeleteCondition: every line of the condition (materialOld, thicknessOld) is left out.
 void CNcPostFile::DeleteCondition() {
-  std::u16string line;
-  if (!SkipToFirstCondition(line)) return;
   bool dropping = false;
-  do {
-    if (FirstFieldIs(line, kHeadPostName)) {
-      pendingLine_ = line;
-      return;
-    }
+  ForEachConditionLine([this, &dropping](const std::u16string& line) {
     if (FirstFieldIs(line, kHeadManuCond)) {
       dropping = NamesCondition(line, materialOld_, thicknessOld_);
     }
     if (!dropping) Write(line);
-  } while (NextLine(line));
+    return true;
+  });
 }
 
 // SaveReplaceCondition: the first condition (materialOld, thicknessOld) of the section is
 // written from the store under (materialNew, thicknessNew); nothing is added when the
 // section has no such condition.
 void CNcPostFile::ReplaceCondition() {
-  std::u16string line;
-  if (!SkipToFirstCondition(line)) return;
-  do {
-    if (FirstFieldIs(line, kHeadPostName)) {
-      pendingLine_ = line;
-      return;
-    }
+  ForEachConditionLine([this](const std::u16string& line) {
     if (!NamesCondition(line, materialOld_, thicknessOld_)) {
       Write(line);
-      continue;
+      return true;
     }
     WriteCondition(materialNew_, thicknessNew_);
-    while (NextLine(line)) {
-      if (FirstFieldIs(line, kHeadManuCond) || FirstFieldIs(line, kHeadPostName)) {
-        pendingLine_ = line;
-        return;
+    // Skip the old condition's lines; the next header is written by CopyRest.
+    std::u16string rest;
+    while (NextLine(rest)) {
+      if (FirstFieldIs(rest, kHeadManuCond) || FirstFieldIs(rest, kHeadPostName)) {
+        pendingLine_ = rest;
+        break;
       }
     }
-    return;
-  } while (NextLine(line));
+    return false;
+  });
 }
 
 }  // namespace qv
