@@ -6,57 +6,39 @@
 namespace qv {
 namespace {
 
-// Stores the value of one word letter; false for a letter that is not a word letter.
-bool StoreWord(char16_t letter, std::u16string_view value, MacroWords& words) {
-  const double v = ToDouble(value);
-  switch (letter) {
-    case u'G':
-      words.g = ToInt(value);
-      return true;
-    case u'X':
-      words.x = v;
-      words.hasX = 1;
-      return true;
-    case u'Y':
-      words.y = v;
-      words.hasY = 1;
-      return true;
-    case u'I':
-      words.i = v;
-      words.hasI = 1;
-      return true;
-    case u'J':
-      words.j = v;
-      words.hasJ = 1;
-      return true;
-    case u'K':
-      words.k = v;
-      words.hasK = 1;
-      return true;
-    case u'Q':
-      words.q = v;
-      words.hasQ = 1;
-      return true;
-    case u'R':
-      words.r = v;
-      words.hasR = 1;
-      return true;
-    case u'C':
-      words.c = v;
-      words.hasC = 1;
-      return true;
-    case u'P':
-      words.p = v;
-      words.hasP = 1;
-      return true;
-    default:
-      return false;
+// Where each real-valued word letter keeps its value and presence flag.
+struct WordSlot {
+  char16_t letter;
+  double MacroWords::*value;
+  int32_t MacroWords::*present;
+};
+
+constexpr WordSlot kWordSlots[] = {
+    {u'X', &MacroWords::x, &MacroWords::hasX}, {u'Y', &MacroWords::y, &MacroWords::hasY},
+    {u'I', &MacroWords::i, &MacroWords::hasI}, {u'J', &MacroWords::j, &MacroWords::hasJ},
+    {u'K', &MacroWords::k, &MacroWords::hasK}, {u'Q', &MacroWords::q, &MacroWords::hasQ},
+    {u'R', &MacroWords::r, &MacroWords::hasR}, {u'C', &MacroWords::c, &MacroWords::hasC},
+    {u'P', &MacroWords::p, &MacroWords::hasP},
+};
+
+const WordSlot* FindSlot(char16_t letter) {
+  for (const WordSlot& slot : kWordSlots) {
+    if (slot.letter == letter) return &slot;
   }
+  return nullptr;
 }
 
-bool IsWordLetter(char16_t c) {
-  return c == u'C' || c == u'G' || c == u'I' || c == u'J' || c == u'K' || c == u'P' || c == u'Q' ||
-         c == u'R' || c == u'X' || c == u'Y';
+bool IsWordLetter(char16_t c) { return c == u'G' || FindSlot(c) != nullptr; }
+
+// Stores the value of one word letter (IsWordLetter holds for it).
+void StoreWord(char16_t letter, std::u16string_view value, MacroWords& words) {
+  if (letter == u'G') {
+    words.g = ToInt(value);
+    return;
+  }
+  const WordSlot* slot = FindSlot(letter);
+  words.*(slot->value) = ToDouble(value);
+  words.*(slot->present) = 1;
 }
 
 }  // namespace
