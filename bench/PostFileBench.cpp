@@ -8,6 +8,7 @@
 
 #include "../tests/post/PostFileSamples.h"
 #include "nctext/StringUtil.h"
+#include "platform/Codec.h"
 #include "post/CNcPostFile.h"
 
 namespace {

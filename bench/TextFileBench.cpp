@@ -8,6 +8,7 @@
 
 #include "nctext/Cnltextfilerw.h"
 #include "nctext/StringUtil.h"
+#include "platform/Codec.h"
 
 namespace {
 

@@ -6,6 +6,8 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "platform/Codec.h"
+
 namespace qv::test {
 
 TempDir::TempDir() {

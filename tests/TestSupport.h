@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "nctext/StringUtil.h"
+#include "platform/Codec.h"
 
 // GoogleTest prints UTF-16 strings as escapes; print them as readable UTF-8 instead.
 namespace testing::internal {

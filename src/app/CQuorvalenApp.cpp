@@ -3,9 +3,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "nctext/ProfileFile.h"
 #include "nctext/StringUtil.h"
-#include "platform/ProfileFile.h"
+#include "platform/Codec.h"
 #include "post/CNcPostFile.h"
+#include "post/SpecialCodeFile.h"
 #include "settings/SettingsFile.h"
 
 namespace qv {
@@ -91,6 +93,11 @@ void CQuorvalenApp::ShowForwardingNotice(std::u16string_view heading, int32_t de
 
 void CQuorvalenApp::LoadStartData() {
   LoadSettings(settings_, paths_.programFolder);
+  // The additional special code file must exist and follow the post names before any post
+  // is loaded; its messages are for the editors, start-up goes on without them.
+  SpecialCodeFile specialCodes(SystemFolder());
+  specialCodes.CreateSpecialCodeFile();
+  specialCodes.SyncSpecialCodeFile();
   if (LoadKeepLists(JoinPath(paths_.programFolder, u"System/ReadOnly.dat"), keepLists_) != 0) {
     DebugTrace(u"no keep lists");
   }

@@ -2,6 +2,7 @@
 
 #include "nctext/FieldSplitter.h"
 #include "nctext/StringUtil.h"
+#include "platform/Codec.h"
 
 namespace qv {
 

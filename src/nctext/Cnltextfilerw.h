@@ -3,26 +3,13 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/FileStatus.h"
+
 namespace qv {
 
 // How a text file is opened: an existing file for reading, or a new or truncated one for
 // writing. Files are never appended to or opened for raw access.
 enum class OpenMode { Read, CreateWrite };
-
-// Status codes of the text file class: 0 on success, otherwise the negated file-error cause.
-enum TextFileStatus : int32_t {
-  kTextOk = 0,
-  kTextGenericError = -1,
-  kTextNotFound = -2,
-  kTextBadPath = -3,
-  kTextTooManyOpenFiles = -4,
-  kTextAccessDenied = -5,
-  kTextHardwareError = -10,
-  kTextDiskFull = -13,
-  kTextEndOfFile = -14,
-  kTextNoStream = -20,
-  kTextNotOpen = -21,
-};
 
 // The one line-oriented text file class. Lines are UTF-16 in memory and code page 932 on disk;
 // CR LF and a lone LF both end a line on reading, every LF is written as CR LF, and a byte 0x1A
@@ -62,8 +49,5 @@ class Cnltextfilerw {
   size_t position_ = 0;  // read position in buffer_
   std::string pending_;  // the start of a line that spans buffer refills
 };
-
-// Maps an errno value to the file-error cause (1 to 14) that the status codes negate.
-int32_t FileErrorCause(int error);
 
 }  // namespace qv

@@ -48,9 +48,7 @@ std::u16string FormatFixed(double value, int decimals);
 std::u16string FormatText(std::u16string_view pattern,
                           std::initializer_list<std::u16string_view> args);
 
-// ASCII and UTF-8 bridges, for literals, diagnostics and the terminal.
+// ASCII bridge, for literals and diagnostics.
 std::u16string FromAscii(std::string_view ascii);
-std::u16string FromUtf8(std::string_view utf8);
-std::string ToUtf8(std::u16string_view text);
 
 }  // namespace qv

@@ -15,4 +15,9 @@ std::string EncodeCp932(std::u16string_view text);
 void AppendDecodedCp932(std::string_view bytes, std::u16string& out);
 void AppendEncodedCp932(std::u16string_view text, std::string& out);
 
+// UTF-8 <-> UTF-16, for paths, the terminal and the instance channel. Invalid sequences become
+// U+FFFD; lone surrogates are written as U+FFFD.
+std::u16string FromUtf8(std::string_view utf8);
+std::string ToUtf8(std::u16string_view text);
+
 }  // namespace qv

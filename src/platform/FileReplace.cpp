@@ -7,8 +7,8 @@
 #include <cerrno>
 #include <cstdio>
 
-#include "nctext/Cnltextfilerw.h"
-#include "nctext/StringUtil.h"
+#include "platform/Codec.h"
+#include "platform/FileStatus.h"
 
 namespace qv {
 namespace {

@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "nctext/StringUtil.h"
+#include "platform/Codec.h"
 
 namespace qv {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "nctext/StringUtil.h"
+#include "platform/Codec.h"
 
 namespace qv {
 namespace {

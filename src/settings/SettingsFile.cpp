@@ -3,9 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "nctext/ProfileFile.h"
 #include "nctext/StringUtil.h"
-#include "platform/ProfileFile.h"
-#include "post/SpecialCodeFile.h"
 
 namespace qv {
 namespace {
@@ -176,13 +175,6 @@ int32_t LoadSettings(Settings& settings, std::u16string_view programFolder) {
   ProfileFile file(settings.profilePath);
   const int32_t status = file.Load();
   ReadSelectionAndFolders(file, settings, programFolder);
-  // The additional special code file must exist and follow the post names before any post
-  // is loaded; its messages are for the editors, start-up goes on without them.
-  std::u16string systemFolder(programFolder);
-  if (systemFolder.empty() || systemFolder.back() != u'/') systemFolder.push_back(u'/');
-  SpecialCodeFile specialCodes(systemFolder + u"System/");
-  specialCodes.CreateSpecialCodeFile();
-  specialCodes.SyncSpecialCodeFile();
   ReadOptions(file, settings);
   ReadTables(file, settings);
   ReadWindow(file, settings);

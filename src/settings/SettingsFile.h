@@ -15,9 +15,8 @@ std::u16string SettingsPath(std::u16string_view programFolder);
 int32_t VersionTimes100(std::u16string_view version);
 
 // Reads every setting except the current input conversion keys from the settings file of
-// programFolder; a missing file, section or key reads as its default. Creates the additional
-// special code file when it is missing and brings its blocks in line with the post names. Returns
-// 0, or the negative status of a file that exists but cannot be read (the defaults then stand).
+// programFolder; a missing file, section or key reads as its default. Returns 0, or the negative
+// status of a file that exists but cannot be read (the defaults then stand).
 int32_t LoadSettings(Settings& settings, std::u16string_view programFolder);
 
 // Reads the 800 "MHenkan" keys into the two input conversion columns. The older 20-row table,

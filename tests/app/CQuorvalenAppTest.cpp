@@ -3,8 +3,8 @@
 
 #include "TestSupport.h"
 #include "app/CQuorvalenApp.h"
+#include "nctext/ProfileFile.h"
 #include "platform/Codec.h"
-#include "platform/ProfileFile.h"
 #include "settings/SettingsFile.h"
 
 namespace qv {
@@ -55,6 +55,9 @@ TEST_F(CQuorvalenAppTest, FirstStartRunsTheDialogOnDefaultsAndSavesTheSettings) 
   EXPECT_EQ(ReadProfileString(Ini(), u"Quorvalen_Data", u"Version", u""), u"1.69");
   EXPECT_EQ(ReadProfileString(Ini(), u"Forwarding", u"Name", u"x"), u"");
   EXPECT_TRUE(host_.notices.empty());
+  // Start-up creates the additional special code file before any post is loaded.
+  const std::string created = test::ReadBytes(FromUtf8(home_.Path() + "/System/Quorvalen1.pst"));
+  EXPECT_EQ(created.rfind("[POST1]\r\n0\r\n[POST2]\r\n0\r\n", 0), 0u);
 }
 
 TEST_F(CQuorvalenAppTest, OnlyOkAndCancelSaveTheSettings) {

@@ -8,9 +8,10 @@
 #include <string>
 
 #include "app/CQuorvalenApp.h"
+#include "nctext/ProfileFile.h"
 #include "nctext/StringUtil.h"
+#include "platform/Codec.h"
 #include "platform/InstanceChannel.h"
-#include "platform/ProfileFile.h"
 #include "platform/ProgramFolder.h"
 
 namespace {

@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "app/KeepLists.h"
+#include "platform/Codec.h"
 
 namespace qv {
 namespace {

@@ -8,8 +8,9 @@
 #include <thread>
 
 #include "TestSupport.h"
+#include "nctext/ProfileFile.h"
+#include "platform/Codec.h"
 #include "platform/InstanceChannel.h"
-#include "platform/ProfileFile.h"
 #include "settings/SettingsFile.h"
 
 extern char** environ;

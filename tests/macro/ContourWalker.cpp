@@ -5,6 +5,7 @@
 #include <map>
 
 #include "nctext/StringUtil.h"
+#include "platform/Codec.h"
 
 namespace qv::test {
 

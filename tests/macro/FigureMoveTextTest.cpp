@@ -7,6 +7,7 @@
 #include "TestSupport.h"
 #include "macro/FigureMoveText.h"
 #include "nctext/NcWords.h"
+#include "platform/Codec.h"
 
 namespace qv {
 namespace {

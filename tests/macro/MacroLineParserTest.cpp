@@ -2,6 +2,7 @@
 
 #include "TestSupport.h"
 #include "macro/MacroLineParser.h"
+#include "platform/Codec.h"
 
 namespace qv {
 namespace {

@@ -6,6 +6,7 @@
 #include "ContourWalker.h"
 #include "TestSupport.h"
 #include "macro/CGMacroChg.h"
+#include "platform/Codec.h"
 
 namespace qv {
 namespace {

@@ -8,6 +8,7 @@
 #include "TestSupport.h"
 #include "macro/CGMacroChg.h"
 #include "macro/MacroLineParser.h"
+#include "platform/Codec.h"
 
 namespace qv {
 namespace {

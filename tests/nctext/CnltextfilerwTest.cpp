@@ -5,6 +5,7 @@
 
 #include "TestSupport.h"
 #include "nctext/Cnltextfilerw.h"
+#include "platform/Codec.h"
 
 namespace qv {
 namespace {

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "platform/Codec.h"
 #include "platform/FileReplace.h"
 #include "post/PostTestFixture.h"
 

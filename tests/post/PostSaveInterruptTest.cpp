@@ -9,6 +9,7 @@
 #include <functional>
 #include <thread>
 
+#include "platform/Codec.h"
 #include "post/PostTestFixture.h"
 
 namespace qv::test {

@@ -1,4 +1,5 @@
 // Each save mode changes exactly the lines it is meant to; every test compares the whole file.
+#include "platform/Codec.h"
 #include "post/PostTestFixture.h"
 
 namespace qv::test {

@@ -1,6 +1,7 @@
 // The store's name helpers and the derived fields of the post record.
 #include <filesystem>
 
+#include "platform/Codec.h"
 #include "post/PostStore.h"
 #include "post/PostTestFixture.h"
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "TestSupport.h"
+#include "platform/Codec.h"
 #include "post/CNcPostFile.h"
 #include "post/PostFileSamples.h"
 #include "post/PostStore.h"

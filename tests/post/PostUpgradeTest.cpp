@@ -1,6 +1,7 @@
 // Upgrading post files of older versions to the current layout, step by step.
 #include <filesystem>
 
+#include "platform/Codec.h"
 #include "post/PostTestFixture.h"
 
 namespace qv::test {

@@ -1,6 +1,7 @@
 // The additional special code file: ten blocks of post name, pair count and pairs.
 #include <filesystem>
 
+#include "platform/Codec.h"
 #include "post/PostTestFixture.h"
 #include "post/SpecialCodeFile.h"
 

@@ -1,8 +1,8 @@
 #include <filesystem>
 
 #include "TestSupport.h"
+#include "nctext/ProfileFile.h"
 #include "platform/Codec.h"
-#include "platform/ProfileFile.h"
 #include "settings/SettingsFile.h"
 
 namespace qv {
@@ -50,12 +50,6 @@ TEST_F(SettingsFileTest, MissingFileGivesTheDefaults) {
   EXPECT_EQ(s.saveFilter, DefaultFileFilter());
   EXPECT_EQ(s.stringConversionA.size(), 40u);
   EXPECT_TRUE(s.oldInputConversionA.empty());
-}
-
-TEST_F(SettingsFileTest, CreatesTheSpecialCodeFileWhenMissing) {
-  Load();
-  const std::string created = test::ReadBytes(FromUtf8(dir_.Path() + "/System/Quorvalen1.pst"));
-  EXPECT_EQ(created.rfind("[POST1]\r\n0\r\n[POST2]\r\n0\r\n", 0), 0u);
 }
 
 TEST_F(SettingsFileTest, ReadsAHandWrittenFileAndSavingKeepsItsOtherLines) {

@@ -9,6 +9,7 @@
 #include "macro/CGMacroChg.h"
 #include "macro/MacroLineParser.h"
 #include "nctext/StringUtil.h"
+#include "platform/Codec.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;

@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "TestSupport.h"
+#include "nctext/ProfileFile.h"
 #include "platform/Codec.h"
-#include "platform/ProfileFile.h"
 
 namespace qv {
 namespace {

@@ -1,9 +1,10 @@
-#include "platform/ProfileFile.h"
+#include "nctext/ProfileFile.h"
 
 #include <unistd.h>
 
 #include "nctext/Cnltextfilerw.h"
 #include "nctext/StringUtil.h"
+#include "platform/Codec.h"
 #include "platform/FileLock.h"
 #include "platform/FileReplace.h"
 

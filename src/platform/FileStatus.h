@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+
+namespace qv {
+
+// Status codes of file operations: 0 on success, otherwise the negated file-error cause.
+enum TextFileStatus : int32_t {
+  kTextOk = 0,
+  kTextGenericError = -1,
+  kTextNotFound = -2,
+  kTextBadPath = -3,
+  kTextTooManyOpenFiles = -4,
+  kTextAccessDenied = -5,
+  kTextHardwareError = -10,
+  kTextDiskFull = -13,
+  kTextEndOfFile = -14,
+  kTextNoStream = -20,
+  kTextNotOpen = -21,
+};
+
+// Maps an errno value to the file-error cause (1 to 14) that the status codes negate.
+int32_t FileErrorCause(int error);
+
+}  // namespace qv
