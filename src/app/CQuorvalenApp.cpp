@@ -6,6 +6,7 @@
 #include "nctext/ProfileFile.h"
 #include "nctext/StringUtil.h"
 #include "platform/Codec.h"
+#include "platform/FileStatus.h"
 #include "post/CNcPostFile.h"
 #include "post/SpecialCodeFile.h"
 #include "settings/SettingsFile.h"
@@ -47,7 +48,12 @@ int32_t CQuorvalenApp::Run(std::u16string_view commandLine) {
     settings_.post = {store_.post.oldName, store_.post.newName};
     settings_.material = {store_.material.oldName, store_.material.newName};
     settings_.thickness = {store_.thickness.oldName, store_.thickness.newName};
-    if (SaveSettings(settings_) != 0) DebugTrace(u"the settings could not be written");
+    if (const int32_t status = SaveSettings(settings_); status != 0) {
+      // A lost save must not pass unnoticed (a read-only program folder, a full disk).
+      std::fprintf(stderr, "quorvalen: the settings could not be saved in %s: %s\n",
+                   ToUtf8(settings_.profilePath).c_str(),
+                   std::string(FileStatusText(status)).c_str());
+    }
   }
   return 0;
 }

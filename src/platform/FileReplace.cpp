@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <string>
 
 #include "platform/Codec.h"
 #include "platform/FileStatus.h"
@@ -30,11 +31,52 @@ std::string FolderOf(const std::string& path) {
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+// Follows the symbolic links of path, as many as the system itself would.
+std::string FollowLinks(std::string path) {
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+    std::string link(static_cast<size_t>(info.st_size) + 1, '\0');
+    const ssize_t length = ::readlink(path.c_str(), link.data(), link.size());
+    if (length < 0 || static_cast<size_t>(length) >= link.size()) return path;
+    link.resize(static_cast<size_t>(length));
+    path = link.front() == '/' ? link : FolderOf(path) + "/" + link;
+  }
+  return path;
+}
+
+// The mode of an existing plain target (0 when it is missing), or a negative status.
+int32_t TargetMode(const std::string& target, mode_t& mode) {
+  struct stat info {};
+  mode = 0;
+  if (::stat(target.c_str(), &info) != 0) return errno == ENOENT ? 0 : -FileErrorCause(errno);
+  if (!S_ISREG(info.st_mode)) return -FileErrorCause(EACCES);
+  mode = info.st_mode & 07777;
+  return 0;
+}
+
 }  // namespace
+
+std::u16string WriteTarget(const std::u16string& path) {
+  return FromUtf8(FollowLinks(ToUtf8(path)));
+}
+
+std::u16string ScratchPathFor(const std::u16string& path) {
+  return WriteTarget(path) + FromUtf8("." + std::to_string(::getpid()) + ".tmp");
+}
+
+int32_t CheckReplaceable(const std::u16string& path) {
+  mode_t mode;
+  return TargetMode(FollowLinks(ToUtf8(path)), mode);
+}
 
 int32_t ReplaceFileAtomically(const std::u16string& scratch, const std::u16string& target) {
   const std::string from = ToUtf8(scratch);
-  const std::string to = ToUtf8(target);
+  const std::string to = FollowLinks(ToUtf8(target));
+  mode_t mode;
+  if (const int32_t status = TargetMode(to, mode); status != 0) return status;
+  // A new file keeps the mode it was created with; a replaced one keeps its own.
+  if (mode != 0 && ::chmod(from.c_str(), mode) != 0) return -FileErrorCause(errno);
   if (const int32_t status = SyncPath(from, O_RDONLY); status != 0) return status;
   if (::rename(from.c_str(), to.c_str()) != 0) return -FileErrorCause(errno);
   return SyncPath(FolderOf(to), O_RDONLY | O_DIRECTORY);

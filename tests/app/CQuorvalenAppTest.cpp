@@ -152,6 +152,15 @@ TEST_F(CQuorvalenAppTest, AutomaticStartOnTheShippedData) {
   EXPECT_EQ(host_.dialogRuns, 1);
 }
 
+TEST_F(CQuorvalenAppTest, AFailedSettingsSaveIsReportedOnStandardError) {
+  std::filesystem::remove_all(home_.Path() + "/System");
+  ::testing::internal::CaptureStderr();
+  CQuorvalenApp(host_, Paths()).Run(u"");
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+            "quorvalen: the settings could not be saved in " + ToUtf8(Ini()) +
+                ": no such file or folder\n");
+}
+
 class SecondInstanceTest : public CQuorvalenAppTest {
  protected:
   SecondInstanceTest() {
