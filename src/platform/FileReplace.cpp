@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "platform/Codec.h"
@@ -33,14 +34,12 @@ std::string FolderOf(const std::string& path) {
 
 // Follows the symbolic links of path, as many as the system itself would.
 std::string FollowLinks(std::string path) {
-  for (int hops = 0; hops < 40; ++hops) {
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
-    std::string link(static_cast<size_t>(info.st_size) + 1, '\0');
-    const ssize_t length = ::readlink(path.c_str(), link.data(), link.size());
-    if (length < 0 || static_cast<size_t>(length) >= link.size()) return path;
-    link.resize(static_cast<size_t>(length));
-    path = link.front() == '/' ? link : FolderOf(path) + "/" + link;
+  namespace fs = std::filesystem;
+  std::error_code error;
+  for (int hops = 0; hops < 40 && fs::is_symlink(path, error); ++hops) {
+    const fs::path link = fs::read_symlink(path, error);
+    if (error) break;
+    path = link.is_absolute() ? link.string() : (fs::path(path).parent_path() / link).string();
   }
   return path;
 }
@@ -62,7 +61,10 @@ std::u16string WriteTarget(const std::u16string& path) {
 }
 
 std::u16string ScratchPathFor(const std::u16string& path) {
-  return WriteTarget(path) + FromUtf8("." + std::to_string(::getpid()) + ".tmp");
+  std::u16string scratch = WriteTarget(path);
+  scratch += u'.';
+  scratch += FromUtf8(std::to_string(::getpid()));
+  return scratch += u".tmp";
 }
 
 int32_t CheckReplaceable(const std::u16string& path) {

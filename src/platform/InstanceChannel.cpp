@@ -47,6 +47,7 @@ std::string FallbackFolder() { return "/tmp/quorvalen-" + std::to_string(::getui
 // Start-up problems the user must hear of even without the debug output.
 void Warn(const std::string& text) { std::fprintf(stderr, "quorvalen: %s\n", text.c_str()); }
 
+// A short name that stands for a long one (64-bit FNV-1a, in hex).
 std::string Fnv1aHex(std::string_view text) {
   uint64_t hash = 14695981039346656037ull;
   for (unsigned char c : text) hash = (hash ^ c) * 1099511628211ull;
