@@ -56,12 +56,8 @@ int32_t TargetMode(const std::string& target, mode_t& mode) {
 
 }  // namespace
 
-std::u16string WriteTarget(const std::u16string& path) {
-  return FromUtf8(FollowLinks(ToUtf8(path)));
-}
-
 std::u16string ScratchPathFor(const std::u16string& path) {
-  std::u16string scratch = WriteTarget(path);
+  std::u16string scratch = FromUtf8(FollowLinks(ToUtf8(path)));
   scratch += u'.';
   scratch += FromUtf8(std::to_string(::getpid()));
   return scratch += u".tmp";

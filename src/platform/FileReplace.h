@@ -5,12 +5,9 @@
 
 namespace qv {
 
-// The file a write to path lands in: path with its symbolic links followed (the last one may
-// name a file that does not exist yet). A path that is not a link is returned as it is.
-std::u16string WriteTarget(const std::u16string& path);
-
-// A scratch path for a new version of path: beside its write target, so that the rename that
-// swaps it in stays on one file system, and named after this process.
+// A scratch path for a new version of path: beside the file a write to path lands in (its
+// symbolic links followed), so that the rename that swaps it in stays on one file system, and
+// named after this process.
 std::u16string ScratchPathFor(const std::u16string& path);
 
 // 0 when path may be replaced through a scratch file (it is missing, or its write target is a
