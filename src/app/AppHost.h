@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string_view>
+#include "platform/UserInteraction.h"
 
 namespace qv {
 
@@ -9,13 +9,14 @@ class CQuorvalenApp;
 // How the main dialog ended.
 enum class DialogResult { Ok, Cancel, Other };
 
-// What start-up needs from the program around it: a place for its notices and the main
-// dialog. The GUI shows message boxes and the window; the automatic mode and tests do not.
+// What start-up needs from the program around it: the operator's side of messages, questions,
+// file dialogs and the wait cursor, and the main dialog. The GUI shows real dialogs and the
+// window; tests script both.
 class AppHost {
  public:
   virtual ~AppHost() = default;
-  // Shows a notice with the exclamation icon (the debug notices of a forwarding start).
-  virtual void ShowNotice(std::u16string_view text) = 0;
+  // The interaction of an attended run (the automatic mode uses a silent one of its own).
+  virtual UserInteraction& Interaction() = 0;
   // Constructs the main dialog and runs it modally until it ends.
   virtual DialogResult RunMainDialog(CQuorvalenApp& app) = 0;
 };

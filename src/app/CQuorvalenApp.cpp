@@ -2,10 +2,12 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 
 #include "nctext/ProfileFile.h"
 #include "nctext/StringUtil.h"
 #include "platform/Codec.h"
+#include "platform/FileStatus.h"
 #include "post/CNcPostFile.h"
 #include "post/SpecialCodeFile.h"
 #include "settings/SettingsFile.h"
@@ -30,7 +32,14 @@ std::u16string JoinPath(std::u16string_view folder, std::u16string_view name) {
 }  // namespace
 
 CQuorvalenApp::CQuorvalenApp(AppHost& host, AppPaths paths)
-    : host_(host), paths_(std::move(paths)) {}
+    : host_(host),
+      paths_(std::move(paths)),
+      silent_(std::getenv("QUORVALEN_DEBUG") != nullptr ? &std::cerr : nullptr) {}
+
+UserInteraction& CQuorvalenApp::Interaction() {
+  if (arguments_.startMode == kStartAutomatic) return silent_;
+  return host_.Interaction();
+}
 
 int32_t CQuorvalenApp::Run(std::u16string_view commandLine) {
   arguments_ = ParseStartArguments(commandLine);
@@ -42,14 +51,22 @@ int32_t CQuorvalenApp::Run(std::u16string_view commandLine) {
   }
   LoadStartData();
   const DialogResult result = host_.RunMainDialog(*this);
-  if (result == DialogResult::Ok || result == DialogResult::Cancel) {
-    // The settings remember the selection as the store holds it at the end.
-    settings_.post = {store_.post.oldName, store_.post.newName};
-    settings_.material = {store_.material.oldName, store_.material.newName};
-    settings_.thickness = {store_.thickness.oldName, store_.thickness.newName};
-    if (SaveSettings(settings_) != 0) DebugTrace(u"the settings could not be written");
-  }
+  if (result == DialogResult::Ok || result == DialogResult::Cancel) SaveAtExit();
   return 0;
+}
+
+void CQuorvalenApp::SaveAtExit() {
+  // The settings remember the selection as the store holds it at the end.
+  settings_.post = {store_.post.oldName, store_.post.newName};
+  settings_.material = {store_.material.oldName, store_.material.newName};
+  settings_.thickness = {store_.thickness.oldName, store_.thickness.newName};
+  const WaitCursor waiting(Interaction());
+  if (const int32_t status = SaveSettings(settings_); status != 0) {
+    // A lost save must not pass unnoticed (a read-only program folder, a full disk).
+    std::fprintf(stderr, "quorvalen: the settings could not be saved in %s: %s\n",
+                 ToUtf8(settings_.profilePath).c_str(),
+                 std::string(FileStatusText(status)).c_str());
+  }
 }
 
 bool CQuorvalenApp::TakeInstanceLock() {
@@ -88,7 +105,7 @@ void CQuorvalenApp::ShowForwardingNotice(std::u16string_view heading, int32_t de
   text += u"入力\u3000[ " + arguments_.inputPath + u" ]\n";
   text += u"出力\u3000[ " + arguments_.outputPath + u" ]";
   DebugTrace(text);
-  host_.ShowNotice(text);
+  Interaction().ShowMessage({MessageKind::Exclamation, text, u""});
 }
 
 void CQuorvalenApp::LoadStartData() {

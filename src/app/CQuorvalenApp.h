@@ -9,6 +9,7 @@
 #include "app/StartArguments.h"
 #include "platform/FileLock.h"
 #include "platform/InstanceChannel.h"
+#include "platform/SilentInteraction.h"
 #include "post/CCBControl.h"
 #include "post/CMTControl.h"
 #include "post/PostStore.h"
@@ -51,6 +52,9 @@ class CQuorvalenApp {
   // The post file's version text, as the start-up load found it.
   const std::u16string& PostFileVersion() const { return postFileVersion_; }
   const KeepLists& Keep() const { return keepLists_; }
+  // Where messages, questions and file dialogs go: the host's, or in the automatic mode a
+  // silent one that asks nothing (what it would have said goes to the debug output).
+  UserInteraction& Interaction();
   // True once this process holds the single-instance lock.
   bool IsRunningInstance() const { return lock_.IsHeld(); }
 
@@ -66,6 +70,7 @@ class CQuorvalenApp {
  private:
   bool TakeInstanceLock();
   void HandOver();
+  void SaveAtExit();
   void LoadStartData();
   void LoadPostData();
   void ShowForwardingNotice(std::u16string_view heading, int32_t debug);
@@ -83,6 +88,7 @@ class CQuorvalenApp {
   std::u16string postFileVersion_;
   FileLock lock_;
   InstanceListener listener_;
+  SilentInteraction silent_;
 };
 
 }  // namespace qv

@@ -5,7 +5,9 @@
 #include "macro/CGMacroChg.h"
 #include "nctext/Cnltextfilerw.h"
 #include "nctext/StringUtil.h"
+#include "nctext/TextFileReplace.h"
 #include "platform/Codec.h"
+#include "platform/FileStatus.h"
 
 namespace qv {
 namespace {
@@ -59,6 +61,12 @@ bool ParseOption(const std::vector<std::string>& args, size_t& at, CliArguments&
   return false;
 }
 
+void ReportFileFailure(std::string_view action, const std::string& path, int32_t status,
+                       std::ostream& err) {
+  err << "quorvalen-cli: cannot " << action << " " << path << ": " << FileStatusText(status)
+      << "\n";
+}
+
 // The input lines; an empty optional after printing a message when the file cannot be read.
 std::optional<std::vector<std::u16string>> ReadProgram(const std::string& path, std::ostream& err) {
   Cnltextfilerw file;
@@ -70,10 +78,7 @@ std::optional<std::vector<std::u16string>> ReadProgram(const std::string& path, 
   }
   file.Close();
   if (status == kTextEndOfFile) return lines;
-  const char* reason = status == kTextNotFound       ? "no such file"
-                       : status == kTextAccessDenied ? "permission denied"
-                                                     : "the file cannot be read";
-  err << "quorvalen-cli: cannot read " << path << ": " << reason << " (status " << status << ")\n";
+  ReportFileFailure("read", path, status, err);
   return std::nullopt;
 }
 
@@ -88,15 +93,10 @@ bool WriteProgram(const std::vector<std::u16string>& lines, const std::string& p
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return true;
   }
-  Cnltextfilerw file;
-  int32_t status = file.Open(FromUtf8(path), OpenMode::CreateWrite);
-  for (size_t k = 0; status == kTextOk && k < lines.size(); ++k) {
-    status = file.WriteString(lines[k] + u"\n");
-  }
-  const int32_t closed = file.Close();
-  if (status == kTextOk) status = closed;
+  // Never into OUT itself: a failed write must leave it (it may be the input) as it was.
+  const int32_t status = ReplaceTextFile(FromUtf8(path), lines);
   if (status == kTextOk) return true;
-  err << "quorvalen-cli: cannot write " << path << " (status " << status << ")\n";
+  ReportFileFailure("write", path, status, err);
   return false;
 }
 

@@ -16,6 +16,7 @@ namespace {
 constexpr size_t kReadChunk = 1 << 20;
 constexpr size_t kWriteChunk = 1 << 18;
 constexpr char kEndOfFileByte = 0x1A;
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 }  // namespace
 
@@ -46,6 +47,8 @@ int32_t Cnltextfilerw::Open(std::u16string path, OpenMode mode) {
   mode_ = mode;
   isOpen_ = 1;
   atEnd_ = false;
+  atStart_ = true;
+  utf8_ = false;
   buffer_.clear();
   pending_.clear();
   position_ = 0;
@@ -65,17 +68,27 @@ int32_t Cnltextfilerw::Refill() {
   buffer_.resize(static_cast<size_t>(got));
   position_ = 0;
   if (got == 0) atEnd_ = true;
+  // Editors often save a file as UTF-8 behind a byte-order mark; read it as what it is.
+  if (atStart_ && std::string_view(buffer_).starts_with(kUtf8Mark)) {
+    utf8_ = true;
+    position_ = kUtf8Mark.size();
+  }
+  atStart_ = false;
   return kTextOk;
 }
 
 void Cnltextfilerw::ReturnLine(std::string_view bytes, std::u16string& line) const {
   line.clear();
-  if (pending_.empty()) {
-    AppendDecodedCp932(bytes, line);
-  } else {
-    std::string joined = pending_;
+  std::string joined;
+  if (!pending_.empty()) {
+    joined = pending_;
     joined.append(bytes);
-    AppendDecodedCp932(joined, line);
+    bytes = joined;
+  }
+  if (utf8_) {
+    line = FromUtf8(bytes);
+  } else {
+    AppendDecodedCp932(bytes, line);
   }
 }
 

@@ -13,7 +13,9 @@ enum class OpenMode { Read, CreateWrite };
 
 // The one line-oriented text file class. Lines are UTF-16 in memory and code page 932 on disk;
 // CR LF and a lone LF both end a line on reading, every LF is written as CR LF, and a byte 0x1A
-// ends the file. No operation throws or shows anything; each returns a status.
+// ends the file. A file that starts with the UTF-8 byte-order mark is read as UTF-8 (without
+// the mark); writing is always code page 932 without a mark. No operation throws or shows anything;
+// each returns a status.
 class Cnltextfilerw {
  public:
   Cnltextfilerw();
@@ -45,6 +47,8 @@ class Cnltextfilerw {
   int32_t isOpen_ = 0;
   OpenMode mode_ = OpenMode::Read;
   bool atEnd_ = false;   // physical end or 0x1A seen
+  bool atStart_ = true;  // the next refill reads the file's first bytes
+  bool utf8_ = false;    // the file started with the UTF-8 mark
   std::string buffer_;   // bytes read and not yet returned, or bytes waiting to be written
   size_t position_ = 0;  // read position in buffer_
   std::string pending_;  // the start of a line that spans buffer refills

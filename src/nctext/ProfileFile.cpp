@@ -1,9 +1,8 @@
 #include "nctext/ProfileFile.h"
 
-#include <unistd.h>
-
 #include "nctext/Cnltextfilerw.h"
 #include "nctext/StringUtil.h"
+#include "nctext/TextFileReplace.h"
 #include "platform/Codec.h"
 #include "platform/FileLock.h"
 #include "platform/FileReplace.h"
@@ -71,19 +70,7 @@ int32_t ProfileFile::Load() {
   return status;
 }
 
-int32_t ProfileFile::Save() const {
-  const std::u16string scratch = path_ + Sprintf(".%d.tmp", static_cast<int>(::getpid()));
-  Cnltextfilerw file;
-  int32_t status = file.Open(scratch, OpenMode::CreateWrite);
-  for (size_t i = 0; status == 0 && i < lines_.size(); ++i) {
-    status = file.WriteString(lines_[i] + u"\n");
-  }
-  const int32_t closed = file.Close();
-  if (status == 0) status = closed;
-  if (status == 0) status = ReplaceFileAtomically(scratch, path_);
-  if (status != 0) RemoveFile(scratch);
-  return status;
-}
+int32_t ProfileFile::Save() const { return ReplaceTextFile(path_, lines_); }
 
 size_t ProfileFile::FindSection(std::u16string_view section) const {
   const std::u16string name = ToUpperAscii(Trim(section));

@@ -15,7 +15,8 @@ inline constexpr size_t kProfileBufferSize = 4096;
 // semantics programs expect of it: section and key names compare without case, blanks around
 // keys and values are trimmed, one pair of enclosing double or single quotes is removed from a
 // value on reading, and writing keeps every other line, comment and order. The file is code
-// page 932 with CR LF; it is rewritten through a scratch file and an atomic rename.
+// page 932 with CR LF (one that starts with a UTF-8 mark is read as UTF-8 and written back
+// without it); it is rewritten through a scratch file and an atomic rename.
 class ProfileFile {
  public:
   explicit ProfileFile(std::u16string path);
@@ -23,7 +24,8 @@ class ProfileFile {
   // Reads the file into memory; a missing file reads as empty. 0, or a negative text-file
   // status when the file exists but cannot be read (the content is then empty).
   int32_t Load();
-  // Writes the content to a scratch file beside the target and renames it over the target.
+  // Writes the content to a scratch file beside the target and renames it over the target
+  // (ReplaceTextFile).
   int32_t Save() const;
 
   // The value of key in section, or defaultValue when either is missing; the result holds at

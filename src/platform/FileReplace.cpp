@@ -6,6 +6,8 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
+#include <string>
 
 #include "platform/Codec.h"
 #include "platform/FileStatus.h"
@@ -30,11 +32,49 @@ std::string FolderOf(const std::string& path) {
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+// Follows the symbolic links of path, as many as the system itself would.
+std::string FollowLinks(std::string path) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  for (int hops = 0; hops < 40 && fs::is_symlink(path, error); ++hops) {
+    const fs::path link = fs::read_symlink(path, error);
+    if (error) break;
+    path = link.is_absolute() ? link.string() : (fs::path(path).parent_path() / link).string();
+  }
+  return path;
+}
+
+// The mode of an existing plain target (0 when it is missing), or a negative status.
+int32_t TargetMode(const std::string& target, mode_t& mode) {
+  struct stat info {};
+  mode = 0;
+  if (::stat(target.c_str(), &info) != 0) return errno == ENOENT ? 0 : -FileErrorCause(errno);
+  if (!S_ISREG(info.st_mode)) return -FileErrorCause(EACCES);
+  mode = info.st_mode & 07777;
+  return 0;
+}
+
 }  // namespace
+
+std::u16string ScratchPathFor(const std::u16string& path) {
+  std::u16string scratch = FromUtf8(FollowLinks(ToUtf8(path)));
+  scratch += u'.';
+  scratch += FromUtf8(std::to_string(::getpid()));
+  return scratch += u".tmp";
+}
+
+int32_t CheckReplaceable(const std::u16string& path) {
+  mode_t mode;
+  return TargetMode(FollowLinks(ToUtf8(path)), mode);
+}
 
 int32_t ReplaceFileAtomically(const std::u16string& scratch, const std::u16string& target) {
   const std::string from = ToUtf8(scratch);
-  const std::string to = ToUtf8(target);
+  const std::string to = FollowLinks(ToUtf8(target));
+  mode_t mode;
+  if (const int32_t status = TargetMode(to, mode); status != 0) return status;
+  // A new file keeps the mode it was created with; a replaced one keeps its own.
+  if (mode != 0 && ::chmod(from.c_str(), mode) != 0) return -FileErrorCause(errno);
   if (const int32_t status = SyncPath(from, O_RDONLY); status != 0) return status;
   if (::rename(from.c_str(), to.c_str()) != 0) return -FileErrorCause(errno);
   return SyncPath(FolderOf(to), O_RDONLY | O_DIRECTORY);

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -20,9 +21,39 @@ constexpr char kClosePrefix[] = "close ";
 constexpr size_t kMaxMessage = 64 * 1024;
 constexpr int kReadTimeoutMs = 500;
 
-bool IsOwnFolder(const std::string& path) {
+// Why folder cannot hold the lock and the socket; empty when only this user can use it.
+std::string WhyNotPrivate(const std::string& folder) {
   struct stat info {};
-  return ::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::getuid();
+  if (::lstat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::getuid()) {
+    return "is not a folder of this user";
+  }
+  if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0) return "is writable by others";
+  return {};
+}
+
+// Creates folder owner-only when it is missing, then checks it as WhyNotPrivate does.
+std::string MakePrivateFolder(const std::string& folder) {
+  if (::mkdir(folder.c_str(), 0700) == 0) {
+    ::chmod(folder.c_str(), 0700);  // whatever the umask
+  } else if (errno != EEXIST) {
+    return std::string("cannot be created (") + std::strerror(errno) + ")";
+  }
+  return WhyNotPrivate(folder);
+}
+
+// This user's own folder when no other will do.
+std::string FallbackFolder() { return "/tmp/quorvalen-" + std::to_string(::getuid()); }
+
+// Start-up problems the user must hear of even without the debug output.
+void Warn(const std::string& text) { std::fprintf(stderr, "quorvalen: %s\n", text.c_str()); }
+
+// A short name that stands for a long one (64-bit FNV-1a, in hex).
+std::string Fnv1aHex(std::string_view text) {
+  uint64_t hash = 14695981039346656037ull;
+  for (unsigned char c : text) hash = (hash ^ c) * 1099511628211ull;
+  char hex[17];
+  std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
+  return hex;
 }
 
 std::string SafeName(std::u16string_view name) {
@@ -60,13 +91,20 @@ std::string ReadMessage(int fd) {
 }  // namespace
 
 std::string RuntimeFolder() {
+  const std::string fallback = FallbackFolder();
   const char* chosen = std::getenv("QUORVALEN_RUNTIME_DIR");
-  if (chosen != nullptr && *chosen != '\0') return IsOwnFolder(chosen) ? chosen : std::string();
-  const char* session = std::getenv("XDG_RUNTIME_DIR");
-  if (session != nullptr && *session != '\0' && IsOwnFolder(session)) return session;
-  const std::string folder = "/tmp/quorvalen-" + std::to_string(::getuid());
-  if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return {};
-  return IsOwnFolder(folder) ? folder : std::string();
+  if (chosen != nullptr && *chosen != '\0') {
+    const std::string why = MakePrivateFolder(chosen);
+    if (why.empty()) return chosen;
+    Warn("the runtime folder " + std::string(chosen) + " " + why + "; using " + fallback);
+  } else if (const char* session = std::getenv("XDG_RUNTIME_DIR");
+             session != nullptr && *session != '\0' && WhyNotPrivate(session).empty()) {
+    return session;
+  }
+  const std::string why = MakePrivateFolder(fallback);
+  if (why.empty()) return fallback;
+  Warn("the runtime folder " + fallback + " " + why + "; a second start will not be noticed");
+  return {};
 }
 
 std::string InstanceLockPath(std::string_view folder, std::u16string_view mutexName) {
@@ -74,7 +112,12 @@ std::string InstanceLockPath(std::string_view folder, std::u16string_view mutexN
 }
 
 std::string InstanceSocketPath(std::string_view folder, std::u16string_view mutexName) {
-  return std::string(folder) + "/" + SafeName(mutexName) + ".sock";
+  const std::string path = std::string(folder) + "/" + SafeName(mutexName) + ".sock";
+  if (path.size() < sizeof(sockaddr_un::sun_path)) return path;
+  // Both processes derive the same short name from the same long one.
+  const std::string fallback = FallbackFolder();
+  if (!MakePrivateFolder(fallback).empty()) return path;
+  return fallback + "/" + Fnv1aHex(path) + ".sock";
 }
 
 InstanceListener::~InstanceListener() {

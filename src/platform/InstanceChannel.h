@@ -7,14 +7,16 @@
 
 namespace qv {
 
-// The owner-only folder that holds the single-instance lock and the instance socket:
-// $QUORVALEN_RUNTIME_DIR when set, else $XDG_RUNTIME_DIR when usable, else /tmp/quorvalen-<uid>
-// (created with mode 0700). A folder that is not this user's own is refused; empty when none
-// is usable.
+// The private folder that holds the single-instance lock and the instance socket:
+// $QUORVALEN_RUNTIME_DIR when set (created with mode 0700 when missing), else $XDG_RUNTIME_DIR
+// when usable, else /tmp/quorvalen-<uid> (created with mode 0700). A folder that is not this
+// user's own, or that others can write to, is refused: the refusal goes to standard error and
+// the /tmp folder is used instead. Empty (also said on standard error) when none is usable.
 std::string RuntimeFolder();
 
 // The lock file and the socket that stand for a named mutex: the name with every character
-// other than ASCII letters and digits replaced by "_", in folder.
+// other than ASCII letters and digits replaced by "_", in folder. A socket path too long for a
+// Unix socket becomes a short one derived from it in /tmp/quorvalen-<uid> (created as above).
 std::string InstanceLockPath(std::string_view folder, std::u16string_view mutexName);
 std::string InstanceSocketPath(std::string_view folder, std::u16string_view mutexName);
 

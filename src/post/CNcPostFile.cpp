@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "nctext/StringUtil.h"
+#include "nctext/TextFileReplace.h"
 #include "platform/ProgramFolder.h"
 #include "post/PostFileFormat.h"
 
@@ -63,10 +64,7 @@ void CNcPostFile::SetThicknessNames(std::u16string_view oldName, std::u16string_
 
 bool CNcPostFile::ReadLine(std::u16string& line) { return reader_.ReadString(line) == 0; }
 
-void CNcPostFile::CreateEmptyPostFile() {
-  Cnltextfilerw file;
-  if (file.Open(postFilePath_, OpenMode::CreateWrite) == 0) file.Close();
-}
+void CNcPostFile::CreateEmptyPostFile() { ReplaceTextFile(postFilePath_, {}); }
 
 int32_t CNcPostFile::Load(int32_t mode) {
   mode_ = mode;

@@ -1,6 +1,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "ScriptedInteraction.h"
 #include "TestSupport.h"
 #include "app/CQuorvalenApp.h"
 #include "nctext/ProfileFile.h"
@@ -10,17 +11,17 @@
 namespace qv {
 namespace {
 
-// Records the notices and answers the main dialog with a planned result.
+// Scripts the interaction and answers the main dialog with a planned result.
 class FakeHost : public AppHost {
  public:
-  void ShowNotice(std::u16string_view text) override { notices.emplace_back(text); }
+  UserInteraction& Interaction() override { return interaction; }
   DialogResult RunMainDialog(CQuorvalenApp& app) override {
     ++dialogRuns;
     if (duringDialog) duringDialog(app);
     return result;
   }
 
-  std::vector<std::u16string> notices;
+  test::ScriptedInteraction interaction;
   int dialogRuns = 0;
   DialogResult result = DialogResult::Ok;
   std::function<void(CQuorvalenApp&)> duringDialog;
@@ -54,7 +55,9 @@ TEST_F(CQuorvalenAppTest, FirstStartRunsTheDialogOnDefaultsAndSavesTheSettings) 
   EXPECT_EQ(host_.dialogRuns, 1);
   EXPECT_EQ(ReadProfileString(Ini(), u"Quorvalen_Data", u"Version", u""), u"1.69");
   EXPECT_EQ(ReadProfileString(Ini(), u"Forwarding", u"Name", u"x"), u"");
-  EXPECT_TRUE(host_.notices.empty());
+  EXPECT_TRUE(host_.interaction.messages.empty());
+  EXPECT_EQ(host_.interaction.waitCount, 1);  // while the settings were written
+  EXPECT_EQ(host_.interaction.waitDepth, 0);
   // Start-up creates the additional special code file before any post is loaded.
   const std::string created = test::ReadBytes(FromUtf8(home_.Path() + "/System/Quorvalen1.pst"));
   EXPECT_EQ(created.rfind("[POST1]\r\n0\r\n[POST2]\r\n0\r\n", 0), 0u);
@@ -73,10 +76,17 @@ TEST_F(CQuorvalenAppTest, OnlyOkAndCancelSaveTheSettings) {
 TEST_F(CQuorvalenAppTest, AutomaticStartTakesItsPathsFromTheSettings) {
   WriteIni("[Quorvalen_Data]\r\nInName=/data/in.nc\r\nOutName=/data/out.nc\r\n");
   CQuorvalenApp app(host_, Paths());
+  host_.duringDialog = [](CQuorvalenApp& running) {
+    // The unattended run asks nobody: a question gets the answer that changes nothing.
+    const Question question{QuestionKind::OkCancel, u"上書きしますか？", u"Drevmark"};
+    EXPECT_EQ(running.Interaction().Ask(question), Answer::Cancel);
+  };
   app.Run(u"AUTOCONV");
   EXPECT_EQ(app.StartMode(), kStartAutomatic);
   EXPECT_EQ(app.Arguments().inputPath, u"/data/in.nc");
   EXPECT_EQ(app.Arguments().outputPath, u"/data/out.nc");
+  EXPECT_TRUE(host_.interaction.questions.empty());
+  EXPECT_EQ(host_.interaction.waitCount, 0);
 }
 
 TEST_F(CQuorvalenAppTest, LoadsTheKeepListsOfTheProgramFolder) {
@@ -90,13 +100,15 @@ TEST_F(CQuorvalenAppTest, LoadsTheKeepListsOfTheProgramFolder) {
 TEST_F(CQuorvalenAppTest, ForwardingStartWithDebugShowsTheNormalStartNotice) {
   WriteIni("[Quorvalen_Data]\r\nDebug=1\r\n");
   CQuorvalenApp(host_, Paths()).Run(u"TARVELIS|/in.nc|/out.nc");
-  ASSERT_EQ(host_.notices.size(), 1u);
-  EXPECT_EQ(host_.notices[0],
-            u"debug mode\u3000通常起動モード\n\n起動\u3000[ TARVELIS|/in.nc|/out.nc ]\n"
-            u"入力\u3000[ /in.nc ]\n出力\u3000[ /out.nc ]");
-  host_.notices.clear();
+  EXPECT_EQ(host_.interaction.messages,
+            (std::vector<Message>{
+                {MessageKind::Exclamation,
+                 u"debug mode\u3000通常起動モード\n\n起動\u3000[ TARVELIS|/in.nc|/out.nc ]\n"
+                 u"入力\u3000[ /in.nc ]\n出力\u3000[ /out.nc ]",
+                 u""}}));
+  host_.interaction.messages.clear();
   CQuorvalenApp(host_, Paths()).Run(u"AUTOCONV");
-  EXPECT_TRUE(host_.notices.empty());
+  EXPECT_TRUE(host_.interaction.messages.empty());
 }
 
 TEST_F(CQuorvalenAppTest, LoadsThePostDataAndCarriesTheOlderInputTableIntoEachPost) {
@@ -152,6 +164,15 @@ TEST_F(CQuorvalenAppTest, AutomaticStartOnTheShippedData) {
   EXPECT_EQ(host_.dialogRuns, 1);
 }
 
+TEST_F(CQuorvalenAppTest, AFailedSettingsSaveIsReportedOnStandardError) {
+  std::filesystem::remove_all(home_.Path() + "/System");
+  ::testing::internal::CaptureStderr();
+  CQuorvalenApp(host_, Paths()).Run(u"");
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+            "quorvalen: the settings could not be saved in " + ToUtf8(Ini()) +
+                ": no such file or folder\n");
+}
+
 class SecondInstanceTest : public CQuorvalenAppTest {
  protected:
   SecondInstanceTest() {
@@ -185,9 +206,10 @@ TEST_F(SecondInstanceTest, ForwardingStartHandsItsCommandLineOver) {
   ASSERT_TRUE(listener_.WaitForMessage(1000));
   EXPECT_EQ(listener_.ReceiveCloseRequests(),
             (std::vector<std::u16string>{u"ＮＣデータ変換 [/a.nc]"}));
-  ASSERT_EQ(host_.notices.size(), 1u);
-  EXPECT_TRUE(
-      StartsWith(host_.notices[0], u"debug mode\u3000多重起動モード\n\n起動\u3000[ TARVELIS"));
+  ASSERT_EQ(host_.interaction.messages.size(), 1u);
+  EXPECT_EQ(host_.interaction.messages[0].kind, MessageKind::Exclamation);
+  EXPECT_TRUE(StartsWith(host_.interaction.messages[0].text,
+                         u"debug mode\u3000多重起動モード\n\n起動\u3000[ TARVELIS"));
 }
 
 }  // namespace

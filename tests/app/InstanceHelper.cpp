@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iostream>
 #include <string>
 
 #include "app/CQuorvalenApp.h"
@@ -13,6 +14,7 @@
 #include "platform/Codec.h"
 #include "platform/InstanceChannel.h"
 #include "platform/ProgramFolder.h"
+#include "platform/SilentInteraction.h"
 
 namespace {
 
@@ -25,9 +27,7 @@ void Report(const std::string& text) {
 
 class WaitingHost : public qv::AppHost {
  public:
-  void ShowNotice(std::u16string_view text) override {
-    std::printf("notice: %s\n", qv::ToUtf8(text).c_str());
-  }
+  qv::UserInteraction& Interaction() override { return interaction_; }
   qv::DialogResult RunMainDialog(qv::CQuorvalenApp& app) override {
     const std::u16string title = u"ＮＣデータ変換";
     app.AnnounceWindowTitle(title);
@@ -44,6 +44,9 @@ class WaitingHost : public qv::AppHost {
     Report("timeout");
     return qv::DialogResult::Other;
   }
+
+ private:
+  qv::SilentInteraction interaction_{&std::cout};
 };
 
 }  // namespace

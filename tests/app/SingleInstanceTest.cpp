@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <thread>
 
 #include "TestSupport.h"
@@ -141,22 +142,69 @@ TEST(InstanceChannelTest, CloseRequestsCarryTheirTitles) {
   EXPECT_EQ(SendCloseRequest(std::string(200, 'x'), u"too long a path"), -1);
 }
 
-TEST(InstanceChannelTest, RuntimeFolderMustBeAnOwnFolder) {
+TEST(InstanceChannelTest, ASocketPathTooLongForUnixFallsBackToAShortPrivateOne) {
   test::TempDir runtime;
-  const char* saved = std::getenv("QUORVALEN_RUNTIME_DIR");
-  const std::string previous = saved != nullptr ? saved : "";
-  ::setenv("QUORVALEN_RUNTIME_DIR", runtime.Path().c_str(), 1);
-  EXPECT_EQ(RuntimeFolder(), runtime.Path());
-  ::setenv("QUORVALEN_RUNTIME_DIR", (runtime.Path() + "/missing").c_str(), 1);
-  EXPECT_EQ(RuntimeFolder(), "");
-  std::filesystem::create_directory_symlink(runtime.Path(), runtime.Path() + "/link");
-  ::setenv("QUORVALEN_RUNTIME_DIR", (runtime.Path() + "/link").c_str(), 1);
-  EXPECT_EQ(RuntimeFolder(), "");
-  if (saved != nullptr) {
-    ::setenv("QUORVALEN_RUNTIME_DIR", previous.c_str(), 1);
-  } else {
-    ::unsetenv("QUORVALEN_RUNTIME_DIR");
+  const std::string deep = runtime.Path() + "/" + std::string(110, 'd');
+  std::filesystem::create_directory(deep);
+  const std::string socket = InstanceSocketPath(deep, u"Quorvalen for Win Application");
+  EXPECT_LT(socket.size(), 100u);
+  EXPECT_NE(socket, InstanceSocketPath(deep + "/e", u"Quorvalen for Win Application"));
+  InstanceListener listener;
+  ASSERT_EQ(listener.Listen(socket), 0);
+  EXPECT_EQ(SendCloseRequest(socket, u"ＮＣデータ変換"), 0);
+  EXPECT_TRUE(listener.WaitForMessage(1000));
+  EXPECT_EQ(listener.ReceiveCloseRequests(), (std::vector<std::u16string>{u"ＮＣデータ変換"}));
+}
+
+// RuntimeFolder under a chosen QUORVALEN_RUNTIME_DIR, with what it said on standard error.
+class RuntimeFolderTest : public ::testing::Test {
+ protected:
+  ~RuntimeFolderTest() override {
+    if (saved_) {
+      ::setenv("QUORVALEN_RUNTIME_DIR", saved_->c_str(), 1);
+    } else {
+      ::unsetenv("QUORVALEN_RUNTIME_DIR");
+    }
   }
+  std::string Choose(const std::string& folder) {
+    ::setenv("QUORVALEN_RUNTIME_DIR", folder.c_str(), 1);
+    ::testing::internal::CaptureStderr();
+    const std::string chosen = RuntimeFolder();
+    said = ::testing::internal::GetCapturedStderr();
+    return chosen;
+  }
+  static std::filesystem::perms Permissions(const std::string& folder) {
+    return std::filesystem::status(folder).permissions() & std::filesystem::perms::all;
+  }
+
+  std::optional<std::string> saved_ =
+      std::getenv("QUORVALEN_RUNTIME_DIR") != nullptr
+          ? std::optional<std::string>(std::getenv("QUORVALEN_RUNTIME_DIR"))
+          : std::nullopt;
+  test::TempDir dir;
+  std::string said;
+  std::string fallback = "/tmp/quorvalen-" + std::to_string(::getuid());
+};
+
+TEST_F(RuntimeFolderTest, AMissingFolderIsCreatedOwnerOnly) {
+  EXPECT_EQ(Choose(dir.Path()), dir.Path());
+  const std::string missing = dir.Path() + "/run";
+  EXPECT_EQ(Choose(missing), missing);
+  EXPECT_EQ(Permissions(missing), std::filesystem::perms::owner_all);
+  EXPECT_EQ(said, "");
+}
+
+TEST_F(RuntimeFolderTest, AFolderOthersCouldUseIsRefusedForAPrivateOne) {
+  std::filesystem::permissions(dir.Path(), std::filesystem::perms::all);
+  EXPECT_EQ(Choose(dir.Path()), fallback);
+  EXPECT_EQ(said, "quorvalen: the runtime folder " + dir.Path() + " is writable by others; using " +
+                      fallback + "\n");
+  EXPECT_EQ(Permissions(fallback), std::filesystem::perms::owner_all);
+  std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_all);
+  std::filesystem::create_directory_symlink(dir.Path(), dir.Path() + "/link");
+  EXPECT_EQ(Choose(dir.Path() + "/link"), fallback);
+  EXPECT_EQ(said, "quorvalen: the runtime folder " + dir.Path() +
+                      "/link is not a folder of this user; using " + fallback + "\n");
 }
 
 }  // namespace

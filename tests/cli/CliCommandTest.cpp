@@ -1,3 +1,7 @@
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -93,7 +97,7 @@ TEST_F(CliRunTest, CheckOfACleanProgramPrintsNothingAndExitsZero) {
 TEST_F(CliRunTest, UnreadableInputGivesAMessageAndExitTwo) {
   const std::string missing = ToUtf8(dir.File("none.nc"));
   EXPECT_EQ(Run({"check", missing}), kCliFailure);
-  EXPECT_EQ(err.str(), "quorvalen-cli: cannot read " + missing + ": no such file (status -2)\n");
+  EXPECT_EQ(err.str(), "quorvalen-cli: cannot read " + missing + ": no such file or folder\n");
   EXPECT_EQ(Run({"expand", dir.Path()}), kCliFailure);
   EXPECT_NE(err.str().find("cannot read " + dir.Path()), std::string::npos);
   EXPECT_EQ(out.str(), "");
@@ -118,8 +122,39 @@ TEST_F(CliRunTest, ExpandWritesTheOutputFileAndReadsTheOptions) {
 
 TEST_F(CliRunTest, ExpandToAnUnwritablePlaceExitsTwo) {
   const std::string in = Input("a.nc", "M30\n");
-  EXPECT_EQ(Run({"expand", in, "-o", dir.Path() + "/no/such/dir/out.nc"}), kCliFailure);
-  EXPECT_NE(err.str().find("cannot write"), std::string::npos);
+  const std::string out = dir.Path() + "/no/such/dir/out.nc";
+  EXPECT_EQ(Run({"expand", in, "-o", out}), kCliFailure);
+  EXPECT_EQ(err.str(), "quorvalen-cli: cannot write " + out + ": no such file or folder\n");
+}
+
+// A write that fails half-way (here at a file size limit) must leave the old file whole, even
+// when -o names the input itself; once it can be written the input is replaced by its expansion.
+TEST_F(CliRunTest, ExpandOverTheInputReplacesItWholeOrNotAtAll) {
+  std::string program = "G68R90.\nM98P7\n";
+  for (int k = 0; k < 400; ++k) program += "G00X10.Y0\n";
+  program += "O7\nG01X10.Y0\nM99\n";
+  const std::string in = Input("a.nc", program);
+  ASSERT_EQ(Run({"expand", in}), kCliUnconvertible);
+  const std::string expanded = out.str();
+  rlimit saved{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+  rlimit small = saved;
+  small.rlim_cur = 1000;
+  const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const int failed = Run({"expand", in, "-o", in});
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previous);
+  EXPECT_EQ(failed, kCliFailure);
+  EXPECT_EQ(err.str(),
+            "quorvalen-cli: cannot write " + in + ": no room left (disk full or file too large)\n");
+  EXPECT_EQ(test::ReadBytes(FromUtf8(in)), program);
+  const auto files = std::filesystem::directory_iterator(dir.Path());
+  EXPECT_EQ(std::distance(begin(files), end(files)), 1);  // no scratch file left behind
+
+  EXPECT_EQ(Run({"expand", in, "-o", in}), kCliUnconvertible);
+  EXPECT_EQ(test::ReadBytes(FromUtf8(in)), expanded);
+  EXPECT_EQ(expanded.rfind("G68R90.\r\nG01X0.Y10.\r\n", 0), 0u);
 }
 
 TEST_F(CliRunTest, HelpAndUsageErrors) {

@@ -132,5 +132,15 @@ TEST_F(ProfileFileTest, TwoProcessesWritingAtOnceLoseNothing) {
   }
 }
 
+TEST_F(ProfileFileTest, FileWithAUtf8MarkReadsAsUtf8AndIsWrittenBackWithoutIt) {
+  test::WriteBytes(path_, "\xEF\xBB\xBF[Quorvalen_Data]\r\nSavePost=ポスト\r\n");
+  ProfileFile file = Loaded();
+  EXPECT_EQ(file.GetString(u"Quorvalen_Data", u"SavePost", u"x"), u"ポスト");
+  file.SetString(u"Quorvalen_Data", u"SeqNo", u"5");
+  ASSERT_EQ(file.Save(), 0);
+  EXPECT_EQ(test::ReadBytes(path_),
+            EncodeCp932(u"[Quorvalen_Data]\r\nSavePost=ポスト\r\nSeqNo=5\r\n"));
+}
+
 }  // namespace
 }  // namespace qv

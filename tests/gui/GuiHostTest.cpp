@@ -1,0 +1,162 @@
+// The GUI host and the Qt user interaction, wired to real widgets (offscreen).
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <vector>
+
+#include "app/CQuorvalenApp.h"
+#include "gui/GuiHost.h"
+#include "gui/MainWindow.h"
+#include "nctext/ProfileFile.h"
+#include "platform/InstanceChannel.h"
+#include "settings/SettingsFile.h"
+
+namespace {
+
+// Runs act on the first widget that find gives, as soon as it shows.
+void OnceShown(std::function<QWidget*()> find, std::function<void(QWidget*)> act) {
+  auto* timer = new QTimer;
+  QObject::connect(timer, &QTimer::timeout, [timer, find, act] {
+    QWidget* widget = find();
+    if (widget == nullptr || !widget->isVisible()) return;
+    timer->stop();
+    timer->deleteLater();
+    act(widget);
+  });
+  timer->start(10);
+}
+
+// Runs act on the next modal box or dialog.
+void OnNextModal(std::function<void(QWidget*)> act) {
+  OnceShown([] { return QApplication::activeModalWidget(); }, std::move(act));
+}
+
+QWidget* ShownMainWindow() {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->objectName() == QStringLiteral("mainWindow") && widget->isVisible()) return widget;
+  }
+  return nullptr;
+}
+
+// What a message box showed: caption, text and icon.
+struct Shown {
+  QString caption;
+  std::u16string text;
+  QMessageBox::Icon icon;
+  bool operator==(const Shown&) const = default;
+};
+
+// Notes what the next message box shows, then presses its button.
+void Answering(QMessageBox::StandardButton button, std::vector<Shown>& shown) {
+  OnNextModal([button, &shown](QWidget* widget) {
+    auto* box = qobject_cast<QMessageBox*>(widget);
+    if (box == nullptr) {
+      widget->close();
+      return;
+    }
+    shown.push_back({box->windowTitle(), box->text().toStdU16String(), box->icon()});
+    box->button(button)->click();
+  });
+}
+
+std::u16string Utf16(const QString& text) { return text.toStdU16String(); }
+
+}  // namespace
+
+class GuiHostTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void mainWindowClosesOnACloseRequestForItsOwnTitle() {
+    QTemporaryDir home;
+    QTemporaryDir runtime;
+    QVERIFY(QDir(home.path()).mkdir(QStringLiteral("System")));
+    int argc = 0;
+    qv::GuiToolkit toolkit(argc, nullptr);
+    qv::GuiHost host(toolkit);
+    qv::CQuorvalenApp app(host, {Utf16(home.path()), runtime.path().toStdString()});
+    const std::u16string ini = qv::SettingsPath(Utf16(home.path()));
+    const std::string socket =
+        qv::InstanceSocketPath(runtime.path().toStdString(), qv::kInstanceMutexName);
+    const std::u16string title = Utf16(qv::MainWindowTitle());
+    std::u16string announced;
+    bool openAfterOtherTitle = false;
+    OnceShown(ShownMainWindow, [&](QWidget* window) {
+      announced = qv::ReadProfileString(ini, u"Forwarding", u"Name", u"");
+      qv::SendCloseRequest(socket, u"another window");
+      QTimer::singleShot(200, window, [&, window] {
+        openAfterOtherTitle = window->isVisible();
+        qv::SendCloseRequest(socket, title);
+      });
+    });
+    QCOMPARE(app.Run(u""), 0);
+    QCOMPARE(announced, title);
+    QVERIFY(openAfterOtherTitle);
+    // Closed by the request, the dialog ends as cancelled, which saves the settings.
+    QCOMPARE(qv::ReadProfileString(ini, u"Quorvalen_Data", u"Version", u""),
+             std::u16string(u"1.69"));
+  }
+
+  void messagesAndQuestionsShowTheirKindAndReturnTheButton() {
+    int argc = 0;
+    qv::GuiToolkit toolkit(argc, nullptr);
+    qv::QtInteraction interaction(toolkit);
+    std::vector<Shown> shown;
+    Answering(QMessageBox::Ok, shown);
+    interaction.ShowMessage({qv::MessageKind::Exclamation, u"出力できません", u"Drevmark"});
+    Answering(QMessageBox::Yes, shown);
+    QCOMPARE(interaction.Ask({qv::QuestionKind::YesNo, u"変換しますか？", u""}), qv::Answer::Yes);
+    Answering(QMessageBox::Cancel, shown);
+    QCOMPARE(interaction.Ask({qv::QuestionKind::OkCancel, u"破棄しますか？", u""}),
+             qv::Answer::Cancel);
+    QCOMPARE(shown, (std::vector<Shown>{{"Drevmark", u"出力できません", QMessageBox::Warning},
+                                        {"", u"変換しますか？", QMessageBox::Question},
+                                        {"", u"破棄しますか？", QMessageBox::Warning}}));
+    interaction.SetWaitCursor(true);
+    QVERIFY(QApplication::overrideCursor() != nullptr);
+    QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    interaction.SetWaitCursor(false);
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+  }
+
+  void fileDialogStartsOnTheGivenFilterAndReturnsTheChoice() {
+    QTemporaryDir folder;
+    int argc = 0;
+    qv::GuiToolkit toolkit(argc, nullptr);
+    qv::QtInteraction interaction(toolkit);
+    const QString chosen = folder.filePath(QStringLiteral("out.NC"));
+    QStringList filters;
+    QString selectedFilter;
+    OnNextModal([&](QWidget* widget) {
+      auto* dialog = qobject_cast<QFileDialog*>(widget);
+      if (dialog == nullptr) {
+        widget->close();
+        return;
+      }
+      filters = dialog->nameFilters();
+      selectedFilter = dialog->selectedNameFilter();
+      dialog->selectFile(chosen);
+      static_cast<QDialog*>(dialog)->accept();  // as the dialog's own button does
+    });
+    const qv::FileDialog request{qv::FileDialogKind::Save,
+                                 Utf16(folder.path()),
+                                 u"",
+                                 {{u"全てのﾌｧｲﾙ(*.*)", u"*.*"}, {u"*.NC", u"*.NC;*.NCD"}},
+                                 2};
+    const auto choice = interaction.ChooseFile(request);
+    QCOMPARE(filters, QStringList({QStringLiteral(u"全てのﾌｧｲﾙ(*.*) (*.*)"),
+                                   QStringLiteral("*.NC (*.NC *.NCD)")}));
+    QCOMPARE(selectedFilter, QStringLiteral("*.NC (*.NC *.NCD)"));
+    QVERIFY(choice.has_value());
+    QCOMPARE(*choice, (qv::FileChoice{Utf16(chosen), 2}));
+  }
+};
+
+QTEST_MAIN(GuiHostTest)
+#include "GuiHostTest.moc"
