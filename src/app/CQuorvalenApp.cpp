@@ -7,6 +7,7 @@
 #include "nctext/StringUtil.h"
 #include "platform/Codec.h"
 #include "post/CNcPostFile.h"
+#include "post/PostFileFormat.h"
 #include "post/SpecialCodeFile.h"
 #include "settings/SettingsFile.h"
 
@@ -139,9 +140,7 @@ void CQuorvalenApp::LoadPostData() {
   materialLists_.SetTables(store_.materialNames, store_.thicknessNames);
   materialLists_.SetMaterialSelection(store_.material.oldName, store_.material.newName);
   materialLists_.SetThicknessSelection(store_.thickness.oldName, store_.thickness.newName);
-  const std::u16string_view version = postFileVersion_;
-  const std::u16string_view last4 = version.substr(version.size() > 4 ? version.size() - 4 : 0);
-  LoadInputConversionTables(settings_, store_.postCount, VersionTimes100(last4));
+  LoadInputConversionTables(settings_, store_.postCount, PostFileVersion100(postFileVersion_));
 }
 
 bool CQuorvalenApp::TakeCloseRequest(std::u16string_view windowTitle) {

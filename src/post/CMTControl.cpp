@@ -7,11 +7,6 @@
 namespace qv {
 namespace {
 
-std::u16string Cut(std::u16string text) {
-  if (text.size() >= CMTControl::kNameSize) text.resize(CMTControl::kNameSize - 1);
-  return text;
-}
-
 template <typename Names>
 int32_t Filled(const Names& names) {
   const auto end = std::find(names.begin(), names.end(), std::u16string());
@@ -55,8 +50,9 @@ CMTControl::CMTControl() = default;
 void CMTControl::SetTables(const MaterialNameTable& materials,
                            const ThicknessNameTable& thicknesses) {
   for (size_t m = 0; m < materials_.size(); ++m) {
-    materials_[m] = Cut(materials[m]);
-    for (size_t t = 0; t < thicknesses_[m].size(); ++t) thicknesses_[m][t] = Cut(thicknesses[m][t]);
+    materials_[m] = CutName(materials[m]);
+    for (size_t t = 0; t < thicknesses_[m].size(); ++t)
+      thicknesses_[m][t] = CutName(thicknesses[m][t]);
   }
 }
 
@@ -118,7 +114,7 @@ void CMTControl::ReadMaterialTable(const NameListControl& materials,
   ThicknessNameTable rows;
   const int32_t count = std::min(materials.Count(), kMaxMaterials);
   for (int32_t a = 0; a < count; ++a) {
-    names[a] = Cut(materials.ItemText(a));
+    names[a] = CutName(materials.ItemText(a));
     const bool renamed = !renamedTo.empty() && EqualsNoCase(names[a], renamedTo);
     const int32_t old = RowOf(renamed ? renamedFrom : std::u16string_view(names[a]));
     if (old >= 0) rows[a] = thicknesses_[static_cast<size_t>(old)];
@@ -131,14 +127,14 @@ void CMTControl::ReadThicknessRow(const NameListControl& thicknesses, int32_t ro
   if (row < 0) return;
   auto& names = thicknesses_[static_cast<size_t>(row)];
   for (int32_t t = 0; t < kMaxThicknesses; ++t) {
-    names[t] = t < thicknesses.Count() ? Cut(thicknesses.ItemText(t)) : u"";
+    names[t] = t < thicknesses.Count() ? CutName(thicknesses.ItemText(t)) : u"";
   }
 }
 
 int32_t CMTControl::AddMaterialThickness(NameListControl& materials, NameListControl& thicknesses) {
   materialStatus_ = thicknessStatus_ = 0;
-  const std::u16string material = Cut(materials.TypedText());
-  const std::u16string thickness = Cut(thicknesses.TypedText());
+  const std::u16string material = CutName(materials.TypedText());
+  const std::u16string thickness = CutName(thicknesses.TypedText());
   if (material.empty() || thickness.empty()) {
     if (material.empty()) materialStatus_ = 102;
     if (thickness.empty()) thicknessStatus_ = 102;
@@ -232,8 +228,8 @@ bool CMTControl::RenameThickness(NameListControl& thicknesses, const std::u16str
 int32_t CMTControl::ChangeMaterialThickness(NameListControl& materials,
                                             NameListControl& thicknesses) {
   materialStatus_ = thicknessStatus_ = 0;
-  const std::u16string material = Cut(materials.TypedText());
-  const std::u16string thickness = Cut(thicknesses.TypedText());
+  const std::u16string material = CutName(materials.TypedText());
+  const std::u16string thickness = CutName(thicknesses.TypedText());
   if (material.empty() || thickness.empty()) {
     if (material.empty()) materialStatus_ = 202;
     if (thickness.empty()) thicknessStatus_ = 202;
@@ -292,13 +288,13 @@ int32_t CMTControl::DeleteMaterialThickness(NameListControl& materials,
 }
 
 void CMTControl::SetMaterialSelection(std::u16string oldName, std::u16string newName) {
-  materialOld_ = Cut(std::move(oldName));
-  materialNew_ = Cut(std::move(newName));
+  materialOld_ = CutName(std::move(oldName));
+  materialNew_ = CutName(std::move(newName));
 }
 
 void CMTControl::SetThicknessSelection(std::u16string oldName, std::u16string newName) {
-  thicknessOld_ = Cut(std::move(oldName));
-  thicknessNew_ = Cut(std::move(newName));
+  thicknessOld_ = CutName(std::move(oldName));
+  thicknessNew_ = CutName(std::move(newName));
 }
 
 void CMTControl::GetMaterialSelection(std::u16string& oldName, std::u16string& newName) const {

@@ -15,8 +15,6 @@ namespace qv {
 // renamed, moved or deleted. A failed operation changes no list or table.
 class CMTControl {
  public:
-  static constexpr size_t kNameSize = kMaxNameLength + 1;  // a name buffer, terminator included
-
   CMTControl();
 
   // Takes the tables of the post store (names beyond 40 characters are cut).

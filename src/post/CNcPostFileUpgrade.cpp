@@ -21,7 +21,7 @@ int32_t CNcPostFile::UpgradePostFile() {
   std::u16string first;
   reader_.ReadString(first);
   reader_.Close();
-  const int32_t version = VersionHundredths(first);
+  const int32_t version = PostFileVersion100(first);
   if (first == u"Version 0.00") {
     if (RewritePostFile(1) != 0) return -1;
     store_.record.fromRowCount = kSpecialCodeRows;

@@ -11,9 +11,6 @@ namespace qv {
 // "<programFolder>/System/Quorvalen.ini".
 std::u16string SettingsPath(std::u16string_view programFolder);
 
-// A settings version read as a decimal number, times 100, truncated ("1.22" -> 122).
-int32_t VersionTimes100(std::u16string_view version);
-
 // Reads every setting except the current input conversion keys from the settings file of
 // programFolder; a missing file, section or key reads as its default. Returns 0, or the negative
 // status of a file that exists but cannot be read (the defaults then stand).

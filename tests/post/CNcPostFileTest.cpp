@@ -101,8 +101,8 @@ TEST_F(PostLoadTest, Mode0SaveReproducesAFullCapacityFile) {
 TEST_F(PostLoadTest, EmptyNamesSelectTheFirstMaterialAndThickness) {
   WriteFile(PostFileLines({{"P", {{"SPCC", {"1.0", "2.0"}}, {"SUS", {"1.5"}}}}}));
   ASSERT_EQ(Load(u"P"), 0);
-  EXPECT_EQ(store_.material, (SelectionPair{u"SPCC", u"SPCC"}));
-  EXPECT_EQ(store_.thickness, (SelectionPair{u"1.0", u"1.0"}));
+  EXPECT_EQ(store_.material, (NamePair{u"SPCC", u"SPCC"}));
+  EXPECT_EQ(store_.thickness, (NamePair{u"1.0", u"1.0"}));
   EXPECT_EQ(store_.condition.programVariables[1], u"SPCC/1.0/2");
   // The count is the last thickness line's, whichever material is selected.
   EXPECT_EQ(store_.thicknessCount, 1);

@@ -181,11 +181,7 @@ TEST_F(SettingsFileTest, NamesAndFiltersAreCutToTheirBuffers) {
   EXPECT_EQ(s.loadFilter.size(), 499u);
 }
 
-TEST(SettingsVersionTest, ReadsVersionsAsTruncatedHundredths) {
-  EXPECT_EQ(VersionTimes100(u"1.22"), 122);
-  EXPECT_EQ(VersionTimes100(u"1.69"), 169);
-  EXPECT_EQ(VersionTimes100(u"abc"), 0);
-  EXPECT_EQ(VersionTimes100(u"1e300"), 1000000000);
+TEST(SettingsKeyTest, InputConversionKeysNumberTheSetsFromOne) {
   EXPECT_EQ(InputConversionKey(u'a', 0, 0), u"a101");
   EXPECT_EQ(InputConversionKey(u'b', 9, 39), u"b040");
 }
