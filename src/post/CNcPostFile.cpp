@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "nctext/StringUtil.h"
-#include "platform/ProgramFolder.h"
 #include "post/PostFileFormat.h"
 
 namespace qv {
@@ -34,13 +33,10 @@ void ClearCondition(MachiningCondition& c) {
 
 }  // namespace
 
-CNcPostFile::CNcPostFile(PostStore& store) : CNcPostFile(store, SystemPath(u"")) {}
-
-CNcPostFile::CNcPostFile(PostStore& store, std::u16string systemFolder)
-    : store_(store), systemFolder_(std::move(systemFolder)) {
-  if (!systemFolder_.empty() && systemFolder_.back() != u'/') systemFolder_.push_back(u'/');
-  postFilePath_ = systemFolder_ + u"Quorvalen.pst";
-  scratchFilePath_ = systemFolder_ + u"Temp.dat";
+CNcPostFile::CNcPostFile(PostStore& store, const SystemFiles& files)
+    : store_(store),
+      postFilePath_(files.System(kPostFileName)),
+      scratchFilePath_(files.System(u"Temp.dat")) {
   postCount_ = store_.postCount;
   materialCount_ = store_.materialCount;
   thicknessCount_ = store_.thicknessCount;

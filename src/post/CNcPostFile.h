@@ -8,12 +8,16 @@
 #include <vector>
 
 #include "nctext/Cnltextfilerw.h"
+#include "platform/SystemFiles.h"
 #include "post/PostStore.h"
 
 namespace qv {
 
 // The version this program writes on the first line of the post file.
 inline constexpr std::u16string_view kPostFileVersion = u"1.69";
+
+// The post file's name in the System folder.
+inline constexpr std::u16string_view kPostFileName = u"Quorvalen.pst";
 
 // What a Save does to the post file.
 enum class PostSaveMode : int32_t {
@@ -34,10 +38,8 @@ enum class PostSaveMode : int32_t {
 // whole file to "System/Temp.dat" and swaps it in atomically.
 class CNcPostFile {
  public:
-  // Works on the post file of the program folder's System folder.
-  explicit CNcPostFile(PostStore& store);
-  // Works on the files in systemFolder (a folder path ending in a separator).
-  CNcPostFile(PostStore& store, std::u16string systemFolder);
+  // Works on "System/Quorvalen.pst" of files, through "System/Temp.dat".
+  CNcPostFile(PostStore& store, const SystemFiles& files);
   virtual ~CNcPostFile() = default;
   CNcPostFile(const CNcPostFile&) = delete;
   CNcPostFile& operator=(const CNcPostFile&) = delete;
@@ -97,7 +99,6 @@ class CNcPostFile {
   int32_t RewritePostFile(int32_t step);
 
   PostStore& store_;
-  std::u16string systemFolder_;
 
   std::u16string fileVersion_;
   Cnltextfilerw reader_;

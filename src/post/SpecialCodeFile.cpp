@@ -5,7 +5,7 @@
 #include "nctext/Cnltextfilerw.h"
 #include "nctext/StringUtil.h"
 #include "platform/FileReplace.h"
-#include "platform/ProgramFolder.h"
+#include "post/CNcPostFile.h"
 #include "post/PostLimits.h"
 
 namespace qv {
@@ -50,15 +50,10 @@ std::vector<std::u16string> QuotedNames(std::u16string_view line) {
 
 }  // namespace
 
-SpecialCodeFile::SpecialCodeFile() : SpecialCodeFile(SystemPath(u"")) {}
-
-SpecialCodeFile::SpecialCodeFile(std::u16string systemFolder)
-    : systemFolder_(std::move(systemFolder)) {
-  if (!systemFolder_.empty() && systemFolder_.back() != u'/') systemFolder_.push_back(u'/');
-  path_ = systemFolder_ + u"Quorvalen1.pst";
-  scratchPath_ = systemFolder_ + u"Temp1.dat";
-  postFilePath_ = systemFolder_ + u"Quorvalen.pst";
-}
+SpecialCodeFile::SpecialCodeFile(const SystemFiles& files)
+    : path_(files.System(u"Quorvalen1.pst")),
+      scratchPath_(files.System(u"Temp1.dat")),
+      postFilePath_(files.System(kPostFileName)) {}
 
 std::u16string SpecialCodeFile::CreateSpecialCodeFile() {
   Cnltextfilerw probe;

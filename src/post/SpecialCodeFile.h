@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/SystemFiles.h"
+
 namespace qv {
 
 // One special code II pair: text to find and its replacement.
@@ -24,10 +26,9 @@ inline constexpr std::u16string_view kUnusedBlockName = u"[POST Not Use Post Dat
 // replaces the file in one atomic rename.
 class SpecialCodeFile {
  public:
-  // Works on the files of the program folder's System folder.
-  SpecialCodeFile();
-  // Works on the files in systemFolder.
-  explicit SpecialCodeFile(std::u16string systemFolder);
+  // Works on "System/Quorvalen1.pst" of files (through "System/Temp1.dat"), reading the post
+  // names from "System/Quorvalen.pst".
+  explicit SpecialCodeFile(const SystemFiles& files);
 
   // Creates the file with blocks "[POST1]" to "[POST10]" when it cannot be read.
   std::u16string CreateSpecialCodeFile();
@@ -57,7 +58,6 @@ class SpecialCodeFile {
   std::u16string ReadBlocks(std::vector<Block>& blocks, std::u16string_view openFailure) const;
   std::u16string WriteBlocks(const std::vector<Block>& blocks) const;
 
-  std::u16string systemFolder_;
   std::u16string path_;
   std::u16string scratchPath_;
   std::u16string postFilePath_;

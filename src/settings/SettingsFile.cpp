@@ -150,22 +150,18 @@ std::u16string DefaultFileFilter() {
          u"*.NC|*.NC|*.NCD|*.NCD|*.PTR|*.PTR|*.TAP|*.TAP|*.TAS|*.TAS||";
 }
 
-std::u16string SettingsPath(std::u16string_view programFolder) {
-  std::u16string path(programFolder);
-  if (path.empty() || path.back() != u'/') path.push_back(u'/');
-  return path + u"System/Quorvalen.ini";
-}
+std::u16string SettingsPath(const SystemFiles& files) { return files.System(u"Quorvalen.ini"); }
 
 std::u16string InputConversionKey(char16_t column, int32_t set, int32_t row) {
   return Sprintf("%c%d%02d", static_cast<char>(column), static_cast<int>((set + 1) % 10),
                  static_cast<int>(row + 1));
 }
 
-int32_t LoadSettings(Settings& settings, std::u16string_view programFolder) {
-  settings.profilePath = SettingsPath(programFolder);
+int32_t LoadSettings(Settings& settings, const SystemFiles& files) {
+  settings.profilePath = SettingsPath(files);
   ProfileFile file(settings.profilePath);
   const int32_t status = file.Load();
-  ReadSelectionAndFolders(file, settings, programFolder);
+  ReadSelectionAndFolders(file, settings, files.Folder());
   ReadOptions(file, settings);
   ReadTables(file, settings);
   ReadWindow(file, settings);

@@ -29,7 +29,7 @@ class PostLoadTest : public PostFileFixture {
 
 TEST_F(PostLoadTest, ShippedFileLoadsItsPostsRecordAndCondition) {
   UseShippedFile();
-  CNcPostFile file(store_, Folder());
+  CNcPostFile file(store_, files_);
   file.SetPostNames(kCombo, kCombo);
   file.SetMaterialNames(u"SUS304", u"SUS304");
   file.SetThicknessNames(u"1.5", u"1.5");

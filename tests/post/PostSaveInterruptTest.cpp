@@ -59,11 +59,11 @@ TEST_F(PostSaveInterruptTest, FailedScratchWriteAtAnySizeLeavesTheOldFile) {
   // Nothing was lost: the next save goes through over the stale scratch file.
   ASSERT_EQ(Save(0), 0);
   EXPECT_NE(ReadBytes(PostPath()), original_);
-  EXPECT_FALSE(std::filesystem::exists(ToUtf8(dir_.File("Temp.dat"))));
+  EXPECT_FALSE(std::filesystem::exists(ToUtf8(SystemFile(u"Temp.dat"))));
 }
 
 TEST_F(PostSaveInterruptTest, UnopenableScratchFileFailsWithoutTouchingThePostFile) {
-  std::filesystem::create_directory(ToUtf8(dir_.File("Temp.dat")));
+  std::filesystem::create_directory(ToUtf8(SystemFile(u"Temp.dat")));
   store_.record.endPart = u"changed";
   EXPECT_EQ(Save(104), -1);
   EXPECT_EQ(ReadBytes(PostPath()), original_);

@@ -224,7 +224,7 @@ TEST_F(PostSaveModeTest, SaveReplaceConditionAddsNothingForAnAbsentCondition) {
 TEST_F(PostSaveModeTest, SaveLoadedPostSavesUnderTheLastLoadedName) {
   LoadSelected("Beta Two", "AL", "3.0");
   store_.record.endPart = u"M30";
-  CNcPostFile file(store_, Folder());
+  CNcPostFile file(store_, files_);
   file.SetPostNames(u"Alpha", u"Alpha");
   ASSERT_EQ(file.Save(106), 0);
   EXPECT_TRUE(SameLines(FileLines(), Cat({{"Version 1.69", "\"Alpha\" \"Beta Two\""},

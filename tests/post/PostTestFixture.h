@@ -4,10 +4,12 @@
 // CNcPostFile, shared by the post file tests.
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 
 #include "TestSupport.h"
 #include "platform/Codec.h"
+#include "platform/SystemFiles.h"
 #include "post/CNcPostFile.h"
 #include "post/PostFileSamples.h"
 #include "post/PostStore.h"
@@ -29,17 +31,26 @@ inline ::testing::AssertionResult SameLines(const Lines& actual, const Lines& ex
   return ::testing::AssertionSuccess();
 }
 
-class PostFileFixture : public ::testing::Test {
+// A program folder of its own with an empty System folder.
+class SystemFolderFixture : public ::testing::Test {
  protected:
-  std::u16string Folder() const { return FromUtf8(dir_.Path() + "/"); }
-  std::u16string PostPath() const { return dir_.File("Quorvalen.pst"); }
+  SystemFolderFixture() { std::filesystem::create_directory(dir_.Path() + "/System"); }
+  std::u16string SystemFile(std::u16string_view name) const { return files_.System(name); }
+
+  TempDir dir_;
+  SystemFiles files_{FromUtf8(dir_.Path())};
+};
+
+class PostFileFixture : public SystemFolderFixture {
+ protected:
+  std::u16string PostPath() const { return SystemFile(u"Quorvalen.pst"); }
 
   void WriteFile(const Lines& lines) { WriteLines(PostPath(), lines); }
   Lines FileLines() const { return ReadLines(PostPath()); }
 
   int Load(std::u16string_view post, std::u16string_view material = u"",
            std::u16string_view thickness = u"", int mode = 0) {
-    CNcPostFile file(store_, Folder());
+    CNcPostFile file(store_, files_);
     file.SetPostNames(post, post);
     file.SetMaterialNames(material, material);
     file.SetThicknessNames(thickness, thickness);
@@ -48,7 +59,7 @@ class PostFileFixture : public ::testing::Test {
 
   // Saves with the store's selection pairs as the names.
   int Save(int mode) {
-    CNcPostFile file(store_, Folder());
+    CNcPostFile file(store_, files_);
     file.SetPostNames(store_.post.oldName, store_.post.newName);
     file.SetMaterialNames(store_.material.oldName, store_.material.newName);
     file.SetThicknessNames(store_.thickness.oldName, store_.thickness.newName);
@@ -61,7 +72,6 @@ class PostFileFixture : public ::testing::Test {
     store_.thickness = {thickness, thickness};
   }
 
-  TempDir dir_;
   PostStore store_;
 };
 

@@ -62,7 +62,7 @@ class PostUpgradeTest : public PostFileFixture {
     return all;
   }
   int Upgrade() {
-    CNcPostFile file(store_, Folder());
+    CNcPostFile file(store_, files_);
     return file.UpgradePostFile();
   }
 };

@@ -10,10 +10,9 @@ namespace {
 
 const std::string kUnused = "[POST Not Use Post Data Don't Select]";
 
-class SpecialCodeFileTest : public ::testing::Test {
+class SpecialCodeFileTest : public SystemFolderFixture {
  protected:
-  std::u16string Folder() const { return FromUtf8(dir_.Path() + "/"); }
-  std::u16string CodePath() const { return dir_.File("Quorvalen1.pst"); }
+  std::u16string CodePath() const { return SystemFile(u"Quorvalen1.pst"); }
 
   // Blocks A (2 pairs), B (1 pair), C (0 pairs), then seven unused ones.
   void WriteSample() {
@@ -30,12 +29,10 @@ class SpecialCodeFileTest : public ::testing::Test {
     a.insert(a.end(), b.begin(), b.end());
     return a;
   }
-
-  TempDir dir_;
 };
 
 TEST_F(SpecialCodeFileTest, CreateWritesTenNumberedEmptyBlocksOnlyWhenMissing) {
-  SpecialCodeFile file(Folder());
+  SpecialCodeFile file(files_);
   ASSERT_EQ(file.CreateSpecialCodeFile(), u"");
   Lines expected;
   for (int i = 1; i <= 10; ++i)
@@ -48,7 +45,7 @@ TEST_F(SpecialCodeFileTest, CreateWritesTenNumberedEmptyBlocksOnlyWhenMissing) {
 }
 
 TEST_F(SpecialCodeFileTest, ReadFindsThePostsPairsAndReportsEachFailure) {
-  SpecialCodeFile file(Folder());
+  SpecialCodeFile file(files_);
   std::vector<SpecialCodePair> pairs;
   EXPECT_EQ(file.ReadSpecialCodes(u"A", pairs), u"初期化に失敗しました");
 
@@ -69,7 +66,7 @@ TEST_F(SpecialCodeFileTest, PairsArePaddedToWholePages) {
 }
 
 TEST_F(SpecialCodeFileTest, WriteReplacesOnePostsPairsAndDropsEmptyFromTexts) {
-  SpecialCodeFile file(Folder());
+  SpecialCodeFile file(files_);
   EXPECT_EQ(file.WriteSpecialCodes(u"A", {}), u"POSTデータが見つかりません");
   WriteSample();
   ASSERT_EQ(
@@ -85,14 +82,14 @@ TEST_F(SpecialCodeFileTest, WriteReplacesOnePostsPairsAndDropsEmptyFromTexts) {
 TEST_F(SpecialCodeFileTest, WriteMatchesBlockNamesNotPairLines) {
   // A pair line that happens to equal a post name is not a block.
   WriteLines(CodePath(), Cat({"A", "1", "B", "B", "0"}, Unused(8)));
-  SpecialCodeFile file(Folder());
+  SpecialCodeFile file(files_);
   ASSERT_EQ(file.WriteSpecialCodes(u"B", {{u"1", u"2"}}), u"");
   EXPECT_EQ(ReadLines(CodePath()), Cat({"A", "1", "B", "B", "1", "1 2"}, Unused(8)));
 }
 
 TEST_F(SpecialCodeFileTest, RenameRemoveAndCopyKeepTenBlocks) {
   WriteSample();
-  SpecialCodeFile file(Folder());
+  SpecialCodeFile file(files_);
   ASSERT_EQ(file.RenameSpecialCodeBlock(u"B", u"B2"), u"");
   EXPECT_EQ(ReadLines(CodePath()),
             Cat({"A", "2", "G28 G27", "M00 M01", "B2", "1", "T1 T101", "C", "0"}, Unused(7)));
@@ -109,17 +106,17 @@ TEST_F(SpecialCodeFileTest, CopyDropsTheWholeLastBlockEvenWithPairs) {
   Lines lines = Cat({"A", "1", "x y"}, Unused(8));
   lines.insert(lines.end(), {"J", "2", "p q", "r s"});
   WriteLines(CodePath(), lines);
-  SpecialCodeFile file(Folder());
+  SpecialCodeFile file(files_);
   ASSERT_EQ(file.CopySpecialCodeBlock(u"A", u"A2", 0), u"");
   EXPECT_EQ(ReadLines(CodePath()), Cat({"A2", "1", "x y", "A", "1", "x y"}, Unused(8)));
 }
 
 TEST_F(SpecialCodeFileTest, SyncOrdersBlocksByThePostList) {
-  SpecialCodeFile file(Folder());
+  SpecialCodeFile file(files_);
   EXPECT_EQ(file.SyncSpecialCodeFile(), u"POSTデータが見つかりません");
-  WriteLines(dir_.File("Quorvalen.pst"), {"Version 1.69", ""});
+  WriteLines(SystemFile(u"Quorvalen.pst"), {"Version 1.69", ""});
   EXPECT_EQ(file.SyncSpecialCodeFile(), u"POSTが存在しません");
-  WriteLines(dir_.File("Quorvalen.pst"), {"Version 1.69", "\"C\" \"New Post\" \"A\""});
+  WriteLines(SystemFile(u"Quorvalen.pst"), {"Version 1.69", "\"C\" \"New Post\" \"A\""});
   EXPECT_EQ(file.SyncSpecialCodeFile(), u"追加特殊コードファイルが見つかりません");
 
   WriteSample();
@@ -131,18 +128,18 @@ TEST_F(SpecialCodeFileTest, SyncOrdersBlocksByThePostList) {
 TEST_F(SpecialCodeFileTest, FailedRewriteLeavesTheFileAsItWas) {
   WriteSample();
   const std::string before = ReadBytes(CodePath());
-  std::filesystem::create_directory(ToUtf8(dir_.File("Temp1.dat")));
-  SpecialCodeFile file(Folder());
+  std::filesystem::create_directory(ToUtf8(SystemFile(u"Temp1.dat")));
+  SpecialCodeFile file(files_);
   EXPECT_EQ(file.WriteSpecialCodes(u"A", {{u"a", u"b"}}), u"POSTデータの書き込みに失敗しました");
   EXPECT_EQ(ReadBytes(CodePath()), before);
 }
 
 TEST_F(SpecialCodeFileTest, ShippedFileHasABlockForEachShippedPost) {
   std::filesystem::copy_file(QV_SHIPPED_DATA_DIR "/Quorvalen.pst",
-                             ToUtf8(dir_.File("Quorvalen.pst")));
+                             ToUtf8(SystemFile(u"Quorvalen.pst")));
   std::filesystem::copy_file(QV_SHIPPED_DATA_DIR "/Quorvalen1.pst", ToUtf8(CodePath()));
   const std::string before = ReadBytes(CodePath());
-  SpecialCodeFile file(Folder());
+  SpecialCodeFile file(files_);
   ASSERT_EQ(file.SyncSpecialCodeFile(), u"");
   EXPECT_EQ(ReadBytes(CodePath()), before);
   std::vector<SpecialCodePair> pairs;

@@ -20,11 +20,11 @@ class SettingsFileTest : public ::testing::Test {
     }
     test::WriteBytes(Path(), bytes);
   }
-  std::u16string Path() const { return SettingsPath(Folder()); }
+  std::u16string Path() const { return SettingsPath(SystemFiles(Folder())); }
   std::u16string Folder() const { return FromUtf8(dir_.Path()); }
   Settings Load() {
     Settings settings;
-    EXPECT_EQ(LoadSettings(settings, Folder()), 0);
+    EXPECT_EQ(LoadSettings(settings, SystemFiles(Folder())), 0);
     return settings;
   }
   std::u16string Stored(std::u16string_view section, std::u16string_view key) {
@@ -198,7 +198,7 @@ TEST(ShippedSettingsTest, ShippedSettingsNameTheSampleProgram) {
   const std::string specialCodes =
       test::ReadBytes(FromUtf8(home.Path() + "/System/Quorvalen1.pst"));
   Settings s;
-  ASSERT_EQ(LoadSettings(s, FromUtf8(home.Path())), 0);
+  ASSERT_EQ(LoadSettings(s, SystemFiles(FromUtf8(home.Path()))), 0);
   EXPECT_EQ(s.inName, u"samples/sample1.nc");
   EXPECT_EQ(s.versionRead, u"1.69");
   EXPECT_EQ(s.loadFilter, DefaultFileFilter());
