@@ -48,8 +48,9 @@ class PostFileFixture : public SystemFolderFixture {
   void WriteFile(const Lines& lines) { WriteLines(PostPath(), lines); }
   Lines FileLines() const { return ReadLines(PostPath()); }
 
-  int Load(std::u16string_view post, std::u16string_view material = u"",
-           std::u16string_view thickness = u"", int mode = 0) {
+  PostFileStatus Load(std::u16string_view post, std::u16string_view material = u"",
+                      std::u16string_view thickness = u"",
+                      PostLoadMode mode = PostLoadMode::StartUp) {
     CNcPostFile file(store_, files_);
     file.SetPostNames(post, post);
     file.SetMaterialNames(material, material);
@@ -58,7 +59,7 @@ class PostFileFixture : public SystemFolderFixture {
   }
 
   // Saves with the store's selection pairs as the names.
-  int Save(int mode) {
+  PostFileStatus Save(PostSaveMode mode) {
     CNcPostFile file(store_, files_);
     file.SetPostNames(store_.post.oldName, store_.post.newName);
     file.SetMaterialNames(store_.material.oldName, store_.material.newName);
