@@ -14,22 +14,18 @@ const std::u16string kLaser = u"レーザ加工機 LX-3015";
 
 class PostLoadTest : public PostFileFixture {
  protected:
-  void UseShippedFile() {
-    std::filesystem::copy_file(QV_SHIPPED_DATA_DIR "/Quorvalen.pst", ToUtf8(PostPath()));
-  }
   // Loads post, material and thickness, then saves with mode 0 under the same names.
-  std::string LoadAndSaveHeader(const std::u16string& post, const std::u16string& material,
-                                const std::u16string& thickness) {
+  void LoadAndSaveHeader(const std::u16string& post, const std::u16string& material,
+                         const std::u16string& thickness) {
     EXPECT_EQ(Load(post, material, thickness), PostFileStatus::Ok);
     Select(post, material, thickness);
     EXPECT_EQ(Save(PostSaveMode::SaveHeader), PostFileStatus::Ok);
-    return ReadBytes(PostPath());
   }
 };
 
 TEST_F(PostLoadTest, ShippedFileLoadsItsPostsRecordAndCondition) {
   UseShippedFile();
-  CNcPostFile file(store_, files_);
+  CNcPostFile file = PostFile();
   file.SetPostNames(kCombo, kCombo);
   file.SetMaterialNames(u"SUS304", u"SUS304");
   file.SetThicknessNames(u"1.5", u"1.5");
@@ -76,8 +72,10 @@ TEST_F(PostLoadTest, ShippedFileLoadsItsPostsRecordAndCondition) {
 TEST_F(PostLoadTest, Mode0SaveReproducesTheShippedFileForEveryPost) {
   UseShippedFile();
   const std::string original = ReadBytes(PostPath());
-  EXPECT_EQ(LoadAndSaveHeader(kCombo, u"SPCC", u"1.6"), original);
-  EXPECT_EQ(LoadAndSaveHeader(kLaser, u"SS400", u"12.0"), original);
+  LoadAndSaveHeader(kCombo, u"SPCC", u"1.6");
+  EXPECT_EQ(ReadBytes(PostPath()), original);
+  LoadAndSaveHeader(kLaser, u"SS400", u"12.0");
+  EXPECT_EQ(ReadBytes(PostPath()), original);
 }
 
 TEST_F(PostLoadTest, Mode0SaveReproducesAFullCapacityFile) {
@@ -85,11 +83,12 @@ TEST_F(PostLoadTest, Mode0SaveReproducesAFullCapacityFile) {
   ASSERT_EQ(std::count_if(lines.begin(), lines.end(),
                           [](const std::string& l) { return l.rfind("HeadManuCond", 0) == 0; }),
             6000);
-  WriteFile(lines);
-  const std::string original = ReadBytes(PostPath());
+  const MemoryLineFiles::FileLines original = Utf16(lines);
+  memory_.Put(PostPath(), original);
   const std::u16string longName = FromUtf8(std::string(38, 'X') + "材質");
   for (const char* post : {"Post 1", "Post 6", "Post 10"}) {
-    EXPECT_EQ(LoadAndSaveHeader(FromUtf8(post), longName, u"20.0"), original) << post;
+    LoadAndSaveHeader(FromUtf8(post), longName, u"20.0");
+    EXPECT_TRUE(memory_.Get(PostPath()) == original) << post;
   }
   EXPECT_EQ(store_.materialCount, 30);
   EXPECT_EQ(store_.materialNames[29], longName);
@@ -135,7 +134,7 @@ TEST_F(PostLoadTest, MissingFileIsCreatedEmptyAndVersionOnlyFileHasNoPosts) {
   store_.postCount = 3;
   ASSERT_EQ(Load(u"P"), PostFileStatus::Ok);
   EXPECT_EQ(store_.postCount, 0);
-  EXPECT_TRUE(PathExists(PostPath()));
+  EXPECT_TRUE(memory_.Has(PostPath()));
   WriteFile({"Version 1.69", ""});
   store_.postCount = 3;
   ASSERT_EQ(Load(u"P"), PostFileStatus::Ok);
@@ -147,7 +146,8 @@ TEST_F(PostLoadTest, SaveWithoutAPostFileCreatesAnEmptyOneAndFails) {
   store_.postNames[0] = u"P";
   Select(u"P", u"", u"");
   EXPECT_EQ(Save(PostSaveMode::SaveHeader), PostFileStatus::Failed);
-  EXPECT_EQ(ReadBytes(PostPath()), "");
+  EXPECT_TRUE(memory_.Has(PostPath()));
+  EXPECT_EQ(FileLines(), Lines());
 }
 
 TEST_F(PostLoadTest, OversizedListsFillTheTablesAndKeepTheFollowingLinesInStep) {

@@ -19,6 +19,7 @@ class PostSaveInterruptTest : public PostFileFixture {
  protected:
   // Two posts of 30 materials x 20 thicknesses: about a megabyte, written in several chunks.
   void SetUp() override {
+    UseDisk();
     std::vector<SampleMaterial> materials;
     for (int m = 1; m <= 30; ++m) {
       std::vector<std::string> thicknesses;

@@ -33,6 +33,7 @@ Lines With(Lines lines, const std::string& from, const std::string& to) {
 class PostSaveModeTest : public PostFileFixture {
  protected:
   void SetUp() override {
+    UseDisk();
     WriteFile(Cat({{"Version 1.69", "\"Alpha\" \"Beta Two\""}, Alpha(), Beta()}));
   }
   static Lines Alpha() { return PostSectionLines("Alpha", kAlphaMaterials); }
@@ -224,7 +225,7 @@ TEST_F(PostSaveModeTest, SaveReplaceConditionAddsNothingForAnAbsentCondition) {
 TEST_F(PostSaveModeTest, SaveLoadedPostSavesUnderTheLastLoadedName) {
   LoadSelected("Beta Two", "AL", "3.0");
   store_.record.endPart = u"M30";
-  CNcPostFile file(store_, files_);
+  CNcPostFile file = PostFile();
   file.SetPostNames(u"Alpha", u"Alpha");
   ASSERT_EQ(file.Save(PostSaveMode::SaveLoadedPost), PostFileStatus::Ok);
   EXPECT_TRUE(SameLines(FileLines(), Cat({{"Version 1.69", "\"Alpha\" \"Beta Two\""},

@@ -43,7 +43,7 @@ class ShippedPostTest : public PostFileFixture {};
 
 // The shipped posts hold derived fields as the main dialog would write them.
 TEST_F(ShippedPostTest, DerivedFieldsAgreeWithTheirSources) {
-  std::filesystem::copy_file(QV_SHIPPED_DATA_DIR "/Quorvalen.pst", ToUtf8(PostPath()));
+  UseShippedFile();
   ASSERT_EQ(Load(u""), PostFileStatus::Ok);
   ASSERT_EQ(store_.postCount, 2);
   const PostNameTable names = store_.postNames;

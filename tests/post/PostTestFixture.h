@@ -11,6 +11,7 @@
 #include "platform/Codec.h"
 #include "platform/SystemFiles.h"
 #include "post/CNcPostFile.h"
+#include "post/MemoryLineFiles.h"
 #include "post/PostFileSamples.h"
 #include "post/PostStore.h"
 
@@ -41,17 +42,42 @@ class SystemFolderFixture : public ::testing::Test {
   SystemFiles files_{FromUtf8(dir_.Path())};
 };
 
+// The post file in memory, or on the disk for the tests where the bytes on the disk are the
+// point (whole-file saves, interrupted saves, the shipped file).
 class PostFileFixture : public SystemFolderFixture {
  protected:
   std::u16string PostPath() const { return SystemFile(u"Quorvalen.pst"); }
 
-  void WriteFile(const Lines& lines) { WriteLines(PostPath(), lines); }
-  Lines FileLines() const { return ReadLines(PostPath()); }
+  void UseDisk() { lines_ = &disk_; }
+  // The shipped post file, on the disk.
+  void UseShippedFile() {
+    UseDisk();
+    std::filesystem::copy_file(QV_SHIPPED_DATA_DIR "/Quorvalen.pst", ToUtf8(PostPath()));
+  }
+
+  void WriteFile(const Lines& lines) {
+    if (lines_ == &disk_) return WriteLines(PostPath(), lines);
+    memory_.Put(PostPath(), Utf16(lines));
+  }
+  static MemoryLineFiles::FileLines Utf16(const Lines& lines) {
+    MemoryLineFiles::FileLines text;
+    text.reserve(lines.size());
+    for (const std::string& line : lines) text.push_back(FromUtf8(line));
+    return text;
+  }
+  Lines FileLines() const {
+    if (lines_ == &disk_) return ReadLines(PostPath());
+    Lines lines;
+    for (const std::u16string& line : memory_.Get(PostPath())) lines.push_back(ToUtf8(line));
+    return lines;
+  }
+  // A CNcPostFile on the fixture's files.
+  CNcPostFile PostFile() { return CNcPostFile(store_, files_, *lines_); }
 
   PostFileStatus Load(std::u16string_view post, std::u16string_view material = u"",
                       std::u16string_view thickness = u"",
                       PostLoadMode mode = PostLoadMode::StartUp) {
-    CNcPostFile file(store_, files_);
+    CNcPostFile file = PostFile();
     file.SetPostNames(post, post);
     file.SetMaterialNames(material, material);
     file.SetThicknessNames(thickness, thickness);
@@ -60,7 +86,7 @@ class PostFileFixture : public SystemFolderFixture {
 
   // Saves with the store's selection pairs as the names.
   PostFileStatus Save(PostSaveMode mode) {
-    CNcPostFile file(store_, files_);
+    CNcPostFile file = PostFile();
     file.SetPostNames(store_.post.oldName, store_.post.newName);
     file.SetMaterialNames(store_.material.oldName, store_.material.newName);
     file.SetThicknessNames(store_.thickness.oldName, store_.thickness.newName);
@@ -74,6 +100,9 @@ class PostFileFixture : public SystemFolderFixture {
   }
 
   PostStore store_;
+  DiskLineFiles disk_;
+  MemoryLineFiles memory_;
+  LineFiles* lines_ = &memory_;
 };
 
 }  // namespace qv::test

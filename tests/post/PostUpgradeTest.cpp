@@ -62,16 +62,15 @@ class PostUpgradeTest : public PostFileFixture {
     return all;
   }
   PostFileStatus Upgrade() {
-    CNcPostFile file(store_, files_);
+    CNcPostFile file = PostFile();
     return file.UpgradePostFile();
   }
 };
 
 TEST_F(PostUpgradeTest, Version169IsLeftUnchanged) {
   WriteFile(File("1.69", {}));
-  const std::string before = ReadBytes(PostPath());
   ASSERT_EQ(Upgrade(), PostFileStatus::Ok);
-  EXPECT_EQ(ReadBytes(PostPath()), before);
+  EXPECT_TRUE(SameLines(FileLines(), File("1.69", {})));
 }
 
 TEST_F(PostUpgradeTest, Version150GainsTwoEmptyLinesPerCondition) {
@@ -140,7 +139,7 @@ TEST_F(PostUpgradeTest, Version000IsRebuiltAndLoadsWithWidenedLists) {
 
 TEST_F(PostUpgradeTest, MissingFileIsLeftMissing) {
   EXPECT_EQ(Upgrade(), PostFileStatus::Ok);
-  EXPECT_FALSE(std::filesystem::exists(ToUtf8(PostPath())));
+  EXPECT_FALSE(memory_.Has(PostPath()));
 }
 
 }  // namespace
