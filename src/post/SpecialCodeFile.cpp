@@ -11,14 +11,6 @@
 namespace qv {
 namespace {
 
-constexpr std::u16string_view kInitFailed = u"初期化に失敗しました";
-constexpr std::u16string_view kPostMissing = u"ポストデータが存在しませんでした";
-constexpr std::u16string_view kReadFailed = u"データの読み込みに失敗しました";
-constexpr std::u16string_view kPostDataNotFound = u"POSTデータが見つかりません";
-constexpr std::u16string_view kWriteFailed = u"POSTデータの書き込みに失敗しました";
-constexpr std::u16string_view kNoPosts = u"POSTが存在しません";
-constexpr std::u16string_view kFileNotFound = u"追加特殊コードファイルが見つかりません";
-
 SpecialCodePair SplitPair(std::u16string_view line) {
   const size_t space = line.find(u' ');
   if (space == std::u16string_view::npos) return {std::u16string(line), {}};
@@ -55,44 +47,45 @@ SpecialCodeFile::SpecialCodeFile(const SystemFiles& files)
       scratchPath_(files.System(u"Temp1.dat")),
       postFilePath_(files.System(kPostFileName)) {}
 
-std::u16string SpecialCodeFile::CreateSpecialCodeFile() {
+SpecialCodeStatus SpecialCodeFile::CreateSpecialCodeFile() {
   Cnltextfilerw probe;
-  if (probe.Open(path_, OpenMode::Read) == 0) return {};
+  if (probe.Open(path_, OpenMode::Read) == 0) return SpecialCodeStatus::Ok;
   std::vector<Block> blocks;
   for (int32_t i = 1; i <= kSpecialCodeBlocks; ++i) blocks.push_back({Sprintf("[POST%d]", i), {}});
-  return WriteBlocks(blocks).empty() ? std::u16string() : std::u16string(kInitFailed);
+  return WriteBlocks(blocks) == SpecialCodeStatus::Ok ? SpecialCodeStatus::Ok
+                                                      : SpecialCodeStatus::InitFailed;
 }
 
-std::u16string SpecialCodeFile::ReadSpecialCodes(std::u16string_view postName,
-                                                 std::vector<SpecialCodePair>& pairs) {
+SpecialCodeStatus SpecialCodeFile::ReadSpecialCodes(std::u16string_view postName,
+                                                    std::vector<SpecialCodePair>& pairs) {
   pairs.clear();
   Cnltextfilerw file;
-  if (file.Open(path_, OpenMode::Read) != 0) return std::u16string(kInitFailed);
+  if (file.Open(path_, OpenMode::Read) != 0) return SpecialCodeStatus::InitFailed;
   std::u16string line;
   for (int32_t block = 0; block < kSpecialCodeBlocks; ++block) {
     std::u16string name;
     if (file.ReadString(name) != 0 || file.ReadString(line) != 0) {
-      return std::u16string(kReadFailed);
+      return SpecialCodeStatus::ReadFailed;
     }
     const int32_t count = ToInt(line);
     for (int32_t i = 0; i < count; ++i) {
       if (file.ReadString(line) != 0) {
         pairs.clear();
-        return std::u16string(kReadFailed);
+        return SpecialCodeStatus::ReadFailed;
       }
       if (name == postName) pairs.push_back(SplitPair(line));
     }
-    if (name == postName) return {};
+    if (name == postName) return SpecialCodeStatus::Ok;
   }
-  return std::u16string(kPostMissing);
+  return SpecialCodeStatus::PostNotInFile;
 }
 
 // Splits the file into blocks by its counts. A count that runs past the end takes the lines
 // there are, so a damaged file is rewritten consistently instead of misread.
-std::u16string SpecialCodeFile::ReadBlocks(std::vector<Block>& blocks,
-                                           std::u16string_view openFailure) const {
+SpecialCodeStatus SpecialCodeFile::ReadBlocks(std::vector<Block>& blocks,
+                                              SpecialCodeStatus openFailure) const {
   std::vector<std::u16string> lines;
-  if (!ReadAllLines(path_, lines)) return std::u16string(openFailure);
+  if (!ReadAllLines(path_, lines)) return openFailure;
   size_t i = 0;
   while (i < lines.size()) {
     Block block{lines[i], {}};
@@ -106,12 +99,12 @@ std::u16string SpecialCodeFile::ReadBlocks(std::vector<Block>& blocks,
     i += count;
     blocks.push_back(std::move(block));
   }
-  return {};
+  return SpecialCodeStatus::Ok;
 }
 
-std::u16string SpecialCodeFile::WriteBlocks(const std::vector<Block>& blocks) const {
+SpecialCodeStatus SpecialCodeFile::WriteBlocks(const std::vector<Block>& blocks) const {
   Cnltextfilerw file;
-  if (file.Open(scratchPath_, OpenMode::CreateWrite) != 0) return std::u16string(kWriteFailed);
+  if (file.Open(scratchPath_, OpenMode::CreateWrite) != 0) return SpecialCodeStatus::WriteFailed;
   bool failed = false;
   auto write = [&file, &failed](std::u16string text) {
     text.push_back(u'\n');
@@ -123,15 +116,16 @@ std::u16string SpecialCodeFile::WriteBlocks(const std::vector<Block>& blocks) co
     for (const std::u16string& pair : block.pairLines) write(pair);
   }
   if (file.Close() != 0 || failed || ReplaceFileAtomically(scratchPath_, path_) != 0) {
-    return std::u16string(kWriteFailed);
+    return SpecialCodeStatus::WriteFailed;
   }
-  return {};
+  return SpecialCodeStatus::Ok;
 }
 
-std::u16string SpecialCodeFile::WriteSpecialCodes(std::u16string_view postName,
-                                                  const std::vector<SpecialCodePair>& pairs) {
+SpecialCodeStatus SpecialCodeFile::WriteSpecialCodes(std::u16string_view postName,
+                                                     const std::vector<SpecialCodePair>& pairs) {
   std::vector<Block> blocks;
-  if (std::u16string failure = ReadBlocks(blocks, kPostDataNotFound); !failure.empty()) {
+  if (const SpecialCodeStatus failure = ReadBlocks(blocks, SpecialCodeStatus::PostDataNotFound);
+      failure != SpecialCodeStatus::Ok) {
     return failure;
   }
   const auto block = std::find_if(blocks.begin(), blocks.end(),
@@ -147,27 +141,29 @@ std::u16string SpecialCodeFile::WriteSpecialCodes(std::u16string_view postName,
   return WriteBlocks(blocks);
 }
 
-std::u16string SpecialCodeFile::RenameSpecialCodeBlock(std::u16string_view oldName,
-                                                       std::u16string_view newName) {
+SpecialCodeStatus SpecialCodeFile::RenameSpecialCodeBlock(std::u16string_view oldName,
+                                                          std::u16string_view newName) {
   std::vector<Block> blocks;
-  if (std::u16string failure = ReadBlocks(blocks, kPostDataNotFound); !failure.empty()) {
+  if (const SpecialCodeStatus failure = ReadBlocks(blocks, SpecialCodeStatus::PostDataNotFound);
+      failure != SpecialCodeStatus::Ok) {
     return failure;
   }
   const auto block =
       std::find_if(blocks.begin(), blocks.end(), [&](const Block& b) { return b.name == oldName; });
-  if (block == blocks.end()) return {};
+  if (block == blocks.end()) return SpecialCodeStatus::Ok;
   block->name = newName;
   return WriteBlocks(blocks);
 }
 
-std::u16string SpecialCodeFile::RemoveSpecialCodeBlock(std::u16string_view name) {
+SpecialCodeStatus SpecialCodeFile::RemoveSpecialCodeBlock(std::u16string_view name) {
   std::vector<Block> blocks;
-  if (std::u16string failure = ReadBlocks(blocks, kPostDataNotFound); !failure.empty()) {
+  if (const SpecialCodeStatus failure = ReadBlocks(blocks, SpecialCodeStatus::PostDataNotFound);
+      failure != SpecialCodeStatus::Ok) {
     return failure;
   }
   const auto block =
       std::find_if(blocks.begin(), blocks.end(), [&](const Block& b) { return b.name == name; });
-  if (block == blocks.end()) return {};
+  if (block == blocks.end()) return SpecialCodeStatus::Ok;
   blocks.erase(block);
   blocks.push_back({std::u16string(kUnusedBlockName), {}});
   return WriteBlocks(blocks);
@@ -175,11 +171,12 @@ std::u16string SpecialCodeFile::RemoveSpecialCodeBlock(std::u16string_view name)
 
 // The last block is dropped whole (normally an unused one with no pairs), so the file keeps
 // its block count and never loses a block's pair lines into the next block.
-std::u16string SpecialCodeFile::CopySpecialCodeBlock(std::u16string_view source,
-                                                     std::u16string_view newName,
-                                                     int32_t position) {
+SpecialCodeStatus SpecialCodeFile::CopySpecialCodeBlock(std::u16string_view source,
+                                                        std::u16string_view newName,
+                                                        int32_t position) {
   std::vector<Block> blocks;
-  if (std::u16string failure = ReadBlocks(blocks, kPostDataNotFound); !failure.empty()) {
+  if (const SpecialCodeStatus failure = ReadBlocks(blocks, SpecialCodeStatus::PostDataNotFound);
+      failure != SpecialCodeStatus::Ok) {
     return failure;
   }
   Block copy{std::u16string(newName), {}};
@@ -192,20 +189,21 @@ std::u16string SpecialCodeFile::CopySpecialCodeBlock(std::u16string_view source,
   return WriteBlocks(blocks);
 }
 
-std::u16string SpecialCodeFile::SyncSpecialCodeFile() {
+SpecialCodeStatus SpecialCodeFile::SyncSpecialCodeFile() {
   Cnltextfilerw postFile;
-  if (postFile.Open(postFilePath_, OpenMode::Read) != 0) return std::u16string(kPostDataNotFound);
+  if (postFile.Open(postFilePath_, OpenMode::Read) != 0) return SpecialCodeStatus::PostDataNotFound;
   std::u16string line;
   postFile.ReadString(line);
   line.clear();
   postFile.ReadString(line);
   postFile.Close();
   std::vector<std::u16string> names = QuotedNames(line);
-  if (names.empty()) return std::u16string(kNoPosts);
+  if (names.empty()) return SpecialCodeStatus::NoPosts;
   if (names.size() > static_cast<size_t>(kSpecialCodeBlocks)) names.resize(kSpecialCodeBlocks);
 
   std::vector<Block> blocks;
-  if (std::u16string failure = ReadBlocks(blocks, kFileNotFound); !failure.empty()) {
+  if (const SpecialCodeStatus failure = ReadBlocks(blocks, SpecialCodeStatus::FileNotFound);
+      failure != SpecialCodeStatus::Ok) {
     return failure;
   }
   if (blocks.size() > static_cast<size_t>(kSpecialCodeBlocks)) blocks.resize(kSpecialCodeBlocks);

@@ -33,31 +33,45 @@ class SpecialCodeFileTest : public SystemFolderFixture {
 
 TEST_F(SpecialCodeFileTest, CreateWritesTenNumberedEmptyBlocksOnlyWhenMissing) {
   SpecialCodeFile file(files_);
-  ASSERT_EQ(file.CreateSpecialCodeFile(), u"");
+  ASSERT_EQ(file.CreateSpecialCodeFile(), SpecialCodeStatus::Ok);
   Lines expected;
   for (int i = 1; i <= 10; ++i)
     expected.insert(expected.end(), {"[POST" + std::to_string(i) + "]", "0"});
   EXPECT_EQ(ReadLines(CodePath()), expected);
 
   WriteSample();
-  ASSERT_EQ(file.CreateSpecialCodeFile(), u"");
+  ASSERT_EQ(file.CreateSpecialCodeFile(), SpecialCodeStatus::Ok);
   EXPECT_EQ(ReadLines(CodePath())[0], "A");
 }
 
 TEST_F(SpecialCodeFileTest, ReadFindsThePostsPairsAndReportsEachFailure) {
   SpecialCodeFile file(files_);
   std::vector<SpecialCodePair> pairs;
-  EXPECT_EQ(file.ReadSpecialCodes(u"A", pairs), u"初期化に失敗しました");
+  EXPECT_EQ(file.ReadSpecialCodes(u"A", pairs), SpecialCodeStatus::InitFailed);
 
   WriteSample();
-  ASSERT_EQ(file.ReadSpecialCodes(u"B", pairs), u"");
+  ASSERT_EQ(file.ReadSpecialCodes(u"B", pairs), SpecialCodeStatus::Ok);
   EXPECT_EQ(pairs, (std::vector<SpecialCodePair>{{u"T1", u"T101"}}));
-  ASSERT_EQ(file.ReadSpecialCodes(u"C", pairs), u"");
+  ASSERT_EQ(file.ReadSpecialCodes(u"C", pairs), SpecialCodeStatus::Ok);
   EXPECT_TRUE(pairs.empty());
-  EXPECT_EQ(file.ReadSpecialCodes(u"Z", pairs), u"ポストデータが存在しませんでした");
+  EXPECT_EQ(file.ReadSpecialCodes(u"Z", pairs), SpecialCodeStatus::PostNotInFile);
 
   WriteLines(CodePath(), {"A", "3", "G28 G27"});
-  EXPECT_EQ(file.ReadSpecialCodes(u"B", pairs), u"データの読み込みに失敗しました");
+  EXPECT_EQ(file.ReadSpecialCodes(u"B", pairs), SpecialCodeStatus::ReadFailed);
+}
+
+TEST(SpecialCodeMessageTest, EachFailureHasItsMessage) {
+  EXPECT_EQ(SpecialCodeMessage(SpecialCodeStatus::Ok), u"");
+  EXPECT_EQ(SpecialCodeMessage(SpecialCodeStatus::InitFailed), u"初期化に失敗しました");
+  EXPECT_EQ(SpecialCodeMessage(SpecialCodeStatus::PostNotInFile),
+            u"ポストデータが存在しませんでした");
+  EXPECT_EQ(SpecialCodeMessage(SpecialCodeStatus::ReadFailed), u"データの読み込みに失敗しました");
+  EXPECT_EQ(SpecialCodeMessage(SpecialCodeStatus::PostDataNotFound), u"POSTデータが見つかりません");
+  EXPECT_EQ(SpecialCodeMessage(SpecialCodeStatus::WriteFailed),
+            u"POSTデータの書き込みに失敗しました");
+  EXPECT_EQ(SpecialCodeMessage(SpecialCodeStatus::NoPosts), u"POSTが存在しません");
+  EXPECT_EQ(SpecialCodeMessage(SpecialCodeStatus::FileNotFound),
+            u"追加特殊コードファイルが見つかりません");
 }
 
 TEST_F(SpecialCodeFileTest, PairsArePaddedToWholePages) {
@@ -67,15 +81,15 @@ TEST_F(SpecialCodeFileTest, PairsArePaddedToWholePages) {
 
 TEST_F(SpecialCodeFileTest, WriteReplacesOnePostsPairsAndDropsEmptyFromTexts) {
   SpecialCodeFile file(files_);
-  EXPECT_EQ(file.WriteSpecialCodes(u"A", {}), u"POSTデータが見つかりません");
+  EXPECT_EQ(file.WriteSpecialCodes(u"A", {}), SpecialCodeStatus::PostDataNotFound);
   WriteSample();
   ASSERT_EQ(
       file.WriteSpecialCodes(u"B", {{u"X", u"Y Z"}, {u"", u"lost"}, {u" Q", u"R"}, {u"G70", u""}}),
-      u"");
+      SpecialCodeStatus::Ok);
   EXPECT_EQ(ReadLines(CodePath()),
             Cat({"A", "2", "G28 G27", "M00 M01", "B", "2", "X Y Z", "G70 ", "C", "0"}, Unused(7)));
   std::vector<SpecialCodePair> pairs;
-  ASSERT_EQ(file.ReadSpecialCodes(u"B", pairs), u"");
+  ASSERT_EQ(file.ReadSpecialCodes(u"B", pairs), SpecialCodeStatus::Ok);
   EXPECT_EQ(pairs, (std::vector<SpecialCodePair>{{u"X", u"Y Z"}, {u"G70", u""}}));
 }
 
@@ -83,21 +97,21 @@ TEST_F(SpecialCodeFileTest, WriteMatchesBlockNamesNotPairLines) {
   // A pair line that happens to equal a post name is not a block.
   WriteLines(CodePath(), Cat({"A", "1", "B", "B", "0"}, Unused(8)));
   SpecialCodeFile file(files_);
-  ASSERT_EQ(file.WriteSpecialCodes(u"B", {{u"1", u"2"}}), u"");
+  ASSERT_EQ(file.WriteSpecialCodes(u"B", {{u"1", u"2"}}), SpecialCodeStatus::Ok);
   EXPECT_EQ(ReadLines(CodePath()), Cat({"A", "1", "B", "B", "1", "1 2"}, Unused(8)));
 }
 
 TEST_F(SpecialCodeFileTest, RenameRemoveAndCopyKeepTenBlocks) {
   WriteSample();
   SpecialCodeFile file(files_);
-  ASSERT_EQ(file.RenameSpecialCodeBlock(u"B", u"B2"), u"");
+  ASSERT_EQ(file.RenameSpecialCodeBlock(u"B", u"B2"), SpecialCodeStatus::Ok);
   EXPECT_EQ(ReadLines(CodePath()),
             Cat({"A", "2", "G28 G27", "M00 M01", "B2", "1", "T1 T101", "C", "0"}, Unused(7)));
 
-  ASSERT_EQ(file.RemoveSpecialCodeBlock(u"A"), u"");
+  ASSERT_EQ(file.RemoveSpecialCodeBlock(u"A"), SpecialCodeStatus::Ok);
   EXPECT_EQ(ReadLines(CodePath()), Cat({"B2", "1", "T1 T101", "C", "0"}, Unused(8)));
 
-  ASSERT_EQ(file.CopySpecialCodeBlock(u"B2", u"D", 1), u"");
+  ASSERT_EQ(file.CopySpecialCodeBlock(u"B2", u"D", 1), SpecialCodeStatus::Ok);
   EXPECT_EQ(ReadLines(CodePath()),
             Cat({"B2", "1", "T1 T101", "D", "1", "T1 T101", "C", "0"}, Unused(7)));
 }
@@ -107,20 +121,20 @@ TEST_F(SpecialCodeFileTest, CopyDropsTheWholeLastBlockEvenWithPairs) {
   lines.insert(lines.end(), {"J", "2", "p q", "r s"});
   WriteLines(CodePath(), lines);
   SpecialCodeFile file(files_);
-  ASSERT_EQ(file.CopySpecialCodeBlock(u"A", u"A2", 0), u"");
+  ASSERT_EQ(file.CopySpecialCodeBlock(u"A", u"A2", 0), SpecialCodeStatus::Ok);
   EXPECT_EQ(ReadLines(CodePath()), Cat({"A2", "1", "x y", "A", "1", "x y"}, Unused(8)));
 }
 
 TEST_F(SpecialCodeFileTest, SyncOrdersBlocksByThePostList) {
   SpecialCodeFile file(files_);
-  EXPECT_EQ(file.SyncSpecialCodeFile(), u"POSTデータが見つかりません");
+  EXPECT_EQ(file.SyncSpecialCodeFile(), SpecialCodeStatus::PostDataNotFound);
   WriteLines(SystemFile(u"Quorvalen.pst"), {"Version 1.69", ""});
-  EXPECT_EQ(file.SyncSpecialCodeFile(), u"POSTが存在しません");
+  EXPECT_EQ(file.SyncSpecialCodeFile(), SpecialCodeStatus::NoPosts);
   WriteLines(SystemFile(u"Quorvalen.pst"), {"Version 1.69", "\"C\" \"New Post\" \"A\""});
-  EXPECT_EQ(file.SyncSpecialCodeFile(), u"追加特殊コードファイルが見つかりません");
+  EXPECT_EQ(file.SyncSpecialCodeFile(), SpecialCodeStatus::FileNotFound);
 
   WriteSample();
-  ASSERT_EQ(file.SyncSpecialCodeFile(), u"");
+  ASSERT_EQ(file.SyncSpecialCodeFile(), SpecialCodeStatus::Ok);
   EXPECT_EQ(ReadLines(CodePath()),
             Cat({"C", "0", "New Post", "0", "A", "2", "G28 G27", "M00 M01"}, Unused(7)));
 }
@@ -130,7 +144,7 @@ TEST_F(SpecialCodeFileTest, FailedRewriteLeavesTheFileAsItWas) {
   const std::string before = ReadBytes(CodePath());
   std::filesystem::create_directory(ToUtf8(SystemFile(u"Temp1.dat")));
   SpecialCodeFile file(files_);
-  EXPECT_EQ(file.WriteSpecialCodes(u"A", {{u"a", u"b"}}), u"POSTデータの書き込みに失敗しました");
+  EXPECT_EQ(file.WriteSpecialCodes(u"A", {{u"a", u"b"}}), SpecialCodeStatus::WriteFailed);
   EXPECT_EQ(ReadBytes(CodePath()), before);
 }
 
@@ -140,10 +154,10 @@ TEST_F(SpecialCodeFileTest, ShippedFileHasABlockForEachShippedPost) {
   std::filesystem::copy_file(QV_SHIPPED_DATA_DIR "/Quorvalen1.pst", ToUtf8(CodePath()));
   const std::string before = ReadBytes(CodePath());
   SpecialCodeFile file(files_);
-  ASSERT_EQ(file.SyncSpecialCodeFile(), u"");
+  ASSERT_EQ(file.SyncSpecialCodeFile(), SpecialCodeStatus::Ok);
   EXPECT_EQ(ReadBytes(CodePath()), before);
   std::vector<SpecialCodePair> pairs;
-  ASSERT_EQ(file.ReadSpecialCodes(u"レーザ加工機 LX-3015", pairs), u"");
+  ASSERT_EQ(file.ReadSpecialCodes(u"レーザ加工機 LX-3015", pairs), SpecialCodeStatus::Ok);
   EXPECT_EQ(pairs.size(), 2u);
 }
 
