@@ -30,19 +30,20 @@ class FullPostFolder {
 
 const std::u16string kLastMaterial = qv::FromUtf8(std::string(38, 'X') + "材質");
 
-int LoadLast(qv::PostStore& store, const qv::SystemFiles& files) {
+qv::PostFileStatus LoadLast(qv::PostStore& store, const qv::SystemFiles& files) {
   qv::CNcPostFile file(store, files);
   file.SetPostNames(u"Post 10", u"Post 10");
   file.SetMaterialNames(kLastMaterial, kLastMaterial);
   file.SetThicknessNames(u"20.0", u"20.0");
-  return file.Load(0);
+  return file.Load(qv::PostLoadMode::StartUp);
 }
 
 void BM_LoadLastCondition(benchmark::State& state) {
   const FullPostFolder folder;
   qv::PostStore store;
   for (auto _ : state) {
-    if (LoadLast(store, folder.Files()) != 0) state.SkipWithError("load failed");
+    if (LoadLast(store, folder.Files()) != qv::PostFileStatus::Ok)
+      state.SkipWithError("load failed");
   }
   benchmark::DoNotOptimize(store.condition);
 }
@@ -51,13 +52,14 @@ BENCHMARK(BM_LoadLastCondition)->Unit(benchmark::kMillisecond);
 void BM_SaveReplaceCondition(benchmark::State& state) {
   const FullPostFolder folder;
   qv::PostStore store;
-  if (LoadLast(store, folder.Files()) != 0) state.SkipWithError("load failed");
+  if (LoadLast(store, folder.Files()) != qv::PostFileStatus::Ok) state.SkipWithError("load failed");
   for (auto _ : state) {
     qv::CNcPostFile file(store, folder.Files());
     file.SetPostNames(u"Post 10", u"Post 10");
     file.SetMaterialNames(kLastMaterial, kLastMaterial);
     file.SetThicknessNames(u"20.0", u"20.0");
-    if (file.Save(qv::PostSaveMode::SaveReplaceCondition) != 0) state.SkipWithError("save failed");
+    if (file.Save(qv::PostSaveMode::SaveReplaceCondition) != qv::PostFileStatus::Ok)
+      state.SkipWithError("save failed");
   }
 }
 BENCHMARK(BM_SaveReplaceCondition)->Unit(benchmark::kMillisecond);
