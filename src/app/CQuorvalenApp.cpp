@@ -109,8 +109,9 @@ std::u16string CQuorvalenApp::ResolveProgramPath(const std::u16string& path) con
 void CQuorvalenApp::LoadPostData() {
   {
     CNcPostFile upgrade(store_, files_);
-    if (upgrade.UpgradePostFile() != PostFileStatus::Ok)
+    if (upgrade.UpgradePostFile() != PostFileStatus::Ok) {
       DebugTrace(u"the post file could not be upgraded");
+    }
   }
   if (arguments_.startMode == kStartAutomatic) {
     arguments_.inputPath = ResolveProgramPath(settings_.inName);
@@ -123,8 +124,9 @@ void CQuorvalenApp::LoadPostData() {
   store_.post = {settings_.post.oldName, settings_.post.newName};
   store_.material = {CutName(settings_.material.oldName), CutName(settings_.material.newName)};
   store_.thickness = {CutName(settings_.thickness.oldName), CutName(settings_.thickness.newName)};
-  if (loader.Load(PostLoadMode::StartUp) != PostFileStatus::Ok)
+  if (loader.Load(PostLoadMode::StartUp) != PostFileStatus::Ok) {
     DebugTrace(u"the post file could not be loaded");
+  }
   postFileVersion_ = loader.FileVersion();
 
   postList_.SetCapacity(kMaxPosts);

@@ -264,13 +264,13 @@ MaterialThicknessDelete CMTControl::DeleteMaterialThickness(NameListControl& mat
 }
 
 void CMTControl::SetMaterialSelection(std::u16string oldName, std::u16string newName) {
-  materialOld_ = CutName(std::move(oldName));
-  materialNew_ = CutName(std::move(newName));
+  materialOld_ = CutName(oldName);
+  materialNew_ = CutName(newName);
 }
 
 void CMTControl::SetThicknessSelection(std::u16string oldName, std::u16string newName) {
-  thicknessOld_ = CutName(std::move(oldName));
-  thicknessNew_ = CutName(std::move(newName));
+  thicknessOld_ = CutName(oldName);
+  thicknessNew_ = CutName(newName);
 }
 
 void CMTControl::GetMaterialSelection(std::u16string& oldName, std::u16string& newName) const {
