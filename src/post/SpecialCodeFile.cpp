@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-#include "nctext/Cnltextfilerw.h"
 #include "nctext/StringUtil.h"
-#include "platform/FileReplace.h"
 #include "post/CNcPostFile.h"
 #include "post/PostLimits.h"
 
@@ -17,13 +15,14 @@ SpecialCodePair SplitPair(std::u16string_view line) {
   return {std::u16string(line.substr(0, space)), std::u16string(line.substr(space + 1))};
 }
 
-bool ReadAllLines(const std::u16string& path, std::vector<std::u16string>& lines) {
-  Cnltextfilerw file;
-  if (file.Open(path, OpenMode::Read) != 0) return false;
+bool ReadAllLines(LineFiles& files, const std::u16string& path,
+                  std::vector<std::u16string>& lines) {
+  const std::unique_ptr<LineSource> file = files.OpenRead(path);
+  if (file == nullptr) return false;
   std::u16string line;
   int32_t status = 0;
-  while ((status = file.ReadString(line)) == 0) lines.push_back(line);
-  file.Close();
+  while ((status = file->ReadLine(line)) == 0) lines.push_back(line);
+  file->Close();
   return status == kTextEndOfFile;
 }
 
@@ -42,14 +41,17 @@ std::vector<std::u16string> QuotedNames(std::u16string_view line) {
 
 }  // namespace
 
-SpecialCodeFile::SpecialCodeFile(const SystemFiles& files)
-    : path_(files.System(u"Quorvalen1.pst")),
+SpecialCodeFile::SpecialCodeFile(const SystemFiles& files) : SpecialCodeFile(files, disk_) {}
+
+// Binds lines_ to disk_ only; disk_ holds no state, so its later construction changes nothing.
+SpecialCodeFile::SpecialCodeFile(const SystemFiles& files, LineFiles& lines)
+    : lines_(lines),
+      path_(files.System(u"Quorvalen1.pst")),
       scratchPath_(files.System(u"Temp1.dat")),
       postFilePath_(files.System(kPostFileName)) {}
 
 SpecialCodeStatus SpecialCodeFile::CreateSpecialCodeFile() {
-  Cnltextfilerw probe;
-  if (probe.Open(path_, OpenMode::Read) == 0) return SpecialCodeStatus::Ok;
+  if (lines_.OpenRead(path_) != nullptr) return SpecialCodeStatus::Ok;
   std::vector<Block> blocks;
   for (int32_t i = 1; i <= kSpecialCodeBlocks; ++i) blocks.push_back({Sprintf("[POST%d]", i), {}});
   return WriteBlocks(blocks) == SpecialCodeStatus::Ok ? SpecialCodeStatus::Ok
@@ -59,17 +61,17 @@ SpecialCodeStatus SpecialCodeFile::CreateSpecialCodeFile() {
 SpecialCodeStatus SpecialCodeFile::ReadSpecialCodes(std::u16string_view postName,
                                                     std::vector<SpecialCodePair>& pairs) {
   pairs.clear();
-  Cnltextfilerw file;
-  if (file.Open(path_, OpenMode::Read) != 0) return SpecialCodeStatus::InitFailed;
+  const std::unique_ptr<LineSource> file = lines_.OpenRead(path_);
+  if (file == nullptr) return SpecialCodeStatus::InitFailed;
   std::u16string line;
   for (int32_t block = 0; block < kSpecialCodeBlocks; ++block) {
     std::u16string name;
-    if (file.ReadString(name) != 0 || file.ReadString(line) != 0) {
+    if (file->ReadLine(name) != 0 || file->ReadLine(line) != 0) {
       return SpecialCodeStatus::ReadFailed;
     }
     const int32_t count = ToInt(line);
     for (int32_t i = 0; i < count; ++i) {
-      if (file.ReadString(line) != 0) {
+      if (file->ReadLine(line) != 0) {
         pairs.clear();
         return SpecialCodeStatus::ReadFailed;
       }
@@ -85,7 +87,7 @@ SpecialCodeStatus SpecialCodeFile::ReadSpecialCodes(std::u16string_view postName
 SpecialCodeStatus SpecialCodeFile::ReadBlocks(std::vector<Block>& blocks,
                                               SpecialCodeStatus openFailure) const {
   std::vector<std::u16string> lines;
-  if (!ReadAllLines(path_, lines)) return openFailure;
+  if (!ReadAllLines(lines_, path_, lines)) return openFailure;
   size_t i = 0;
   while (i < lines.size()) {
     Block block{lines[i], {}};
@@ -103,19 +105,18 @@ SpecialCodeStatus SpecialCodeFile::ReadBlocks(std::vector<Block>& blocks,
 }
 
 SpecialCodeStatus SpecialCodeFile::WriteBlocks(const std::vector<Block>& blocks) const {
-  Cnltextfilerw file;
-  if (file.Open(scratchPath_, OpenMode::CreateWrite) != 0) return SpecialCodeStatus::WriteFailed;
+  const std::unique_ptr<LineSink> file = lines_.OpenWrite(scratchPath_);
+  if (file == nullptr) return SpecialCodeStatus::WriteFailed;
   bool failed = false;
-  auto write = [&file, &failed](std::u16string text) {
-    text.push_back(u'\n');
-    if (file.WriteString(std::move(text)) != 0) failed = true;
+  auto write = [&file, &failed](std::u16string_view line) {
+    if (file->WriteLine(line) != 0) failed = true;
   };
   for (const Block& block : blocks) {
     write(block.name);
     write(Sprintf("%zu", block.pairLines.size()));
     for (const std::u16string& pair : block.pairLines) write(pair);
   }
-  if (file.Close() != 0 || failed || ReplaceFileAtomically(scratchPath_, path_) != 0) {
+  if (file->Close() != 0 || failed || lines_.Replace(scratchPath_, path_) != 0) {
     return SpecialCodeStatus::WriteFailed;
   }
   return SpecialCodeStatus::Ok;
@@ -190,13 +191,13 @@ SpecialCodeStatus SpecialCodeFile::CopySpecialCodeBlock(std::u16string_view sour
 }
 
 SpecialCodeStatus SpecialCodeFile::SyncSpecialCodeFile() {
-  Cnltextfilerw postFile;
-  if (postFile.Open(postFilePath_, OpenMode::Read) != 0) return SpecialCodeStatus::PostDataNotFound;
+  const std::unique_ptr<LineSource> postFile = lines_.OpenRead(postFilePath_);
+  if (postFile == nullptr) return SpecialCodeStatus::PostDataNotFound;
   std::u16string line;
-  postFile.ReadString(line);
+  postFile->ReadLine(line);
   line.clear();
-  postFile.ReadString(line);
-  postFile.Close();
+  postFile->ReadLine(line);
+  postFile->Close();
   std::vector<std::u16string> names = QuotedNames(line);
   if (names.empty()) return SpecialCodeStatus::NoPosts;
   if (names.size() > static_cast<size_t>(kSpecialCodeBlocks)) names.resize(kSpecialCodeBlocks);

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "nctext/LineFiles.h"
 #include "platform/SystemFiles.h"
 #include "post/SpecialCodeStatus.h"
 
@@ -30,6 +31,10 @@ class SpecialCodeFile {
   // Works on "System/Quorvalen1.pst" of files (through "System/Temp1.dat"), reading the post
   // names from "System/Quorvalen.pst".
   explicit SpecialCodeFile(const SystemFiles& files);
+  // The same, with the files read and written through lines.
+  SpecialCodeFile(const SystemFiles& files, LineFiles& lines);
+  SpecialCodeFile(const SpecialCodeFile&) = delete;
+  SpecialCodeFile& operator=(const SpecialCodeFile&) = delete;
 
   // Creates the file with blocks "[POST1]" to "[POST10]" when it cannot be read.
   SpecialCodeStatus CreateSpecialCodeFile();
@@ -60,6 +65,8 @@ class SpecialCodeFile {
   SpecialCodeStatus ReadBlocks(std::vector<Block>& blocks, SpecialCodeStatus openFailure) const;
   SpecialCodeStatus WriteBlocks(const std::vector<Block>& blocks) const;
 
+  DiskLineFiles disk_;
+  LineFiles& lines_;
   std::u16string path_;
   std::u16string scratchPath_;
   std::u16string postFilePath_;

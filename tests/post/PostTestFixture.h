@@ -42,7 +42,7 @@ class SystemFolderFixture : public ::testing::Test {
   SystemFiles files_{FromUtf8(dir_.Path())};
 };
 
-// The post file in memory, or on the disk for the tests where the bytes on the disk are the
+// The post files in memory, or on the disk for the tests where the bytes on the disk are the
 // point (whole-file saves, interrupted saves, the shipped file).
 class PostFileFixture : public SystemFolderFixture {
  protected:
@@ -55,21 +55,23 @@ class PostFileFixture : public SystemFolderFixture {
     std::filesystem::copy_file(QV_SHIPPED_DATA_DIR "/Quorvalen.pst", ToUtf8(PostPath()));
   }
 
-  void WriteFile(const Lines& lines) {
-    if (lines_ == &disk_) return WriteLines(PostPath(), lines);
-    memory_.Put(PostPath(), Utf16(lines));
+  void WriteFile(const Lines& lines) { WriteFile(PostPath(), lines); }
+  Lines FileLines() const { return FileLines(PostPath()); }
+  void WriteFile(const std::u16string& path, const Lines& lines) {
+    if (lines_ == &disk_) return WriteLines(path, lines);
+    memory_.Put(path, Utf16(lines));
+  }
+  Lines FileLines(const std::u16string& path) const {
+    if (lines_ == &disk_) return ReadLines(path);
+    Lines lines;
+    for (const std::u16string& line : memory_.Get(path)) lines.push_back(ToUtf8(line));
+    return lines;
   }
   static MemoryLineFiles::FileLines Utf16(const Lines& lines) {
     MemoryLineFiles::FileLines text;
     text.reserve(lines.size());
     for (const std::string& line : lines) text.push_back(FromUtf8(line));
     return text;
-  }
-  Lines FileLines() const {
-    if (lines_ == &disk_) return ReadLines(PostPath());
-    Lines lines;
-    for (const std::u16string& line : memory_.Get(PostPath())) lines.push_back(ToUtf8(line));
-    return lines;
   }
   // A CNcPostFile on the fixture's files.
   CNcPostFile PostFile() { return CNcPostFile(store_, files_, *lines_); }
