@@ -17,6 +17,7 @@ namespace qv {
 // The version this program writes on the first line of the post file.
 inline constexpr std::u16string_view kPostFileVersion = u"1.69";
 
+// One step of the upgrade from an older layout (defined beside UpgradePostFile).
 class PostUpgradeStep;
 
 // The post file's name in the System folder.
