@@ -13,15 +13,16 @@
 
 namespace {
 
-// A System folder holding a post file of 10 posts x 30 materials x 20 thicknesses.
+// A program folder whose System folder holds a post file of 10 posts x 30 materials x 20
+// thicknesses.
 class FullPostFolder {
  public:
   FullPostFolder() : path_("/tmp/qv-post-bench-" + std::to_string(::getpid())) {
-    std::filesystem::create_directories(path_);
-    qv::test::WriteLines(Folder() + u"Quorvalen.pst", qv::test::FullCapacityPostFileLines());
+    std::filesystem::create_directories(path_ + "/System");
+    qv::test::WriteLines(Files().System(u"Quorvalen.pst"), qv::test::FullCapacityPostFileLines());
   }
   ~FullPostFolder() { std::filesystem::remove_all(path_); }
-  std::u16string Folder() const { return qv::FromUtf8(path_ + "/"); }
+  qv::SystemFiles Files() const { return qv::SystemFiles(qv::FromUtf8(path_)); }
 
  private:
   std::string path_;
@@ -29,19 +30,20 @@ class FullPostFolder {
 
 const std::u16string kLastMaterial = qv::FromUtf8(std::string(38, 'X') + "材質");
 
-int LoadLast(qv::PostStore& store, const std::u16string& folder) {
-  qv::CNcPostFile file(store, folder);
+qv::PostFileStatus LoadLast(qv::PostStore& store, const qv::SystemFiles& files) {
+  qv::CNcPostFile file(store, files);
   file.SetPostNames(u"Post 10", u"Post 10");
   file.SetMaterialNames(kLastMaterial, kLastMaterial);
   file.SetThicknessNames(u"20.0", u"20.0");
-  return file.Load(0);
+  return file.Load(qv::PostLoadMode::StartUp);
 }
 
 void BM_LoadLastCondition(benchmark::State& state) {
   const FullPostFolder folder;
   qv::PostStore store;
   for (auto _ : state) {
-    if (LoadLast(store, folder.Folder()) != 0) state.SkipWithError("load failed");
+    if (LoadLast(store, folder.Files()) != qv::PostFileStatus::Ok)
+      state.SkipWithError("load failed");
   }
   benchmark::DoNotOptimize(store.condition);
 }
@@ -50,13 +52,14 @@ BENCHMARK(BM_LoadLastCondition)->Unit(benchmark::kMillisecond);
 void BM_SaveReplaceCondition(benchmark::State& state) {
   const FullPostFolder folder;
   qv::PostStore store;
-  if (LoadLast(store, folder.Folder()) != 0) state.SkipWithError("load failed");
+  if (LoadLast(store, folder.Files()) != qv::PostFileStatus::Ok) state.SkipWithError("load failed");
   for (auto _ : state) {
-    qv::CNcPostFile file(store, folder.Folder());
+    qv::CNcPostFile file(store, folder.Files());
     file.SetPostNames(u"Post 10", u"Post 10");
     file.SetMaterialNames(kLastMaterial, kLastMaterial);
     file.SetThicknessNames(u"20.0", u"20.0");
-    if (file.Save(qv::PostSaveMode::SaveReplaceCondition) != 0) state.SkipWithError("save failed");
+    if (file.Save(qv::PostSaveMode::SaveReplaceCondition) != qv::PostFileStatus::Ok)
+      state.SkipWithError("save failed");
   }
 }
 BENCHMARK(BM_SaveReplaceCondition)->Unit(benchmark::kMillisecond);

@@ -9,6 +9,7 @@
 #include "platform/Codec.h"
 #include "platform/FileStatus.h"
 #include "post/CNcPostFile.h"
+#include "post/PostFileFormat.h"
 #include "post/SpecialCodeFile.h"
 #include "settings/SettingsFile.h"
 
@@ -23,17 +24,12 @@ void DebugTrace(std::u16string_view text) {
   std::fprintf(stderr, "%s\n", ToUtf8(text).c_str());
 }
 
-std::u16string JoinPath(std::u16string_view folder, std::u16string_view name) {
-  std::u16string path(folder);
-  if (path.empty() || path.back() != u'/') path.push_back(u'/');
-  return path.append(name);
-}
-
 }  // namespace
 
 CQuorvalenApp::CQuorvalenApp(AppHost& host, AppPaths paths)
     : host_(host),
       paths_(std::move(paths)),
+      files_(paths_.programFolder),
       silent_(std::getenv("QUORVALEN_DEBUG") != nullptr ? &std::cerr : nullptr) {}
 
 UserInteraction& CQuorvalenApp::Interaction() {
@@ -87,7 +83,7 @@ bool CQuorvalenApp::TakeInstanceLock() {
 }
 
 void CQuorvalenApp::HandOver() {
-  const std::u16string path = SettingsPath(paths_.programFolder);
+  const std::u16string path = SettingsPath(files_);
   const std::u16string title = ReadProfileString(path, kForwarding, u"Name", u"");
   // The request goes into the settings first; the close request only tells the running
   // instance to look there.
@@ -109,46 +105,46 @@ void CQuorvalenApp::ShowForwardingNotice(std::u16string_view heading, int32_t de
 }
 
 void CQuorvalenApp::LoadStartData() {
-  LoadSettings(settings_, paths_.programFolder);
+  LoadSettings(settings_, files_);
   // The additional special code file must exist and follow the post names before any post
   // is loaded; its messages are for the editors, start-up goes on without them.
-  SpecialCodeFile specialCodes(SystemFolder());
+  SpecialCodeFile specialCodes(files_);
   specialCodes.CreateSpecialCodeFile();
   specialCodes.SyncSpecialCodeFile();
-  if (LoadKeepLists(JoinPath(paths_.programFolder, u"System/ReadOnly.dat"), keepLists_) != 0) {
+  if (LoadKeepLists(files_.System(u"ReadOnly.dat"), keepLists_) != 0) {
     DebugTrace(u"no keep lists");
   }
   ShowForwardingNotice(u"debug mode\u3000通常起動モード\n\n", settings_.debug);
   LoadPostData();
 }
 
-std::u16string CQuorvalenApp::SystemFolder() const {
-  return JoinPath(paths_.programFolder, u"System/");
-}
-
 // Settings written on this platform may name program files relative to the program folder.
 std::u16string CQuorvalenApp::ResolveProgramPath(const std::u16string& path) const {
   if (path.empty() || path.front() == u'/') return path;
-  return JoinPath(paths_.programFolder, path);
+  return files_.InProgramFolder(path);
 }
 
 void CQuorvalenApp::LoadPostData() {
   {
-    CNcPostFile upgrade(store_, SystemFolder());
-    if (upgrade.UpgradePostFile() != 0) DebugTrace(u"the post file could not be upgraded");
+    CNcPostFile upgrade(store_, files_);
+    if (upgrade.UpgradePostFile() != PostFileStatus::Ok) {
+      DebugTrace(u"the post file could not be upgraded");
+    }
   }
   if (arguments_.startMode == kStartAutomatic) {
     arguments_.inputPath = ResolveProgramPath(settings_.inName);
     arguments_.outputPath = ResolveProgramPath(settings_.outName);
   }
-  CNcPostFile loader(store_, SystemFolder());
+  CNcPostFile loader(store_, files_);
   loader.SetPostNames(settings_.post.oldName, settings_.post.newName);
   loader.SetMaterialNames(settings_.material.oldName, settings_.material.newName);
   loader.SetThicknessNames(settings_.thickness.oldName, settings_.thickness.newName);
   store_.post = {settings_.post.oldName, settings_.post.newName};
   store_.material = {CutName(settings_.material.oldName), CutName(settings_.material.newName)};
   store_.thickness = {CutName(settings_.thickness.oldName), CutName(settings_.thickness.newName)};
-  if (loader.Load(0) != 0) DebugTrace(u"the post file could not be loaded");
+  if (loader.Load(PostLoadMode::StartUp) != PostFileStatus::Ok) {
+    DebugTrace(u"the post file could not be loaded");
+  }
   postFileVersion_ = loader.FileVersion();
 
   postList_.SetCapacity(kMaxPosts);
@@ -156,9 +152,7 @@ void CQuorvalenApp::LoadPostData() {
   materialLists_.SetTables(store_.materialNames, store_.thicknessNames);
   materialLists_.SetMaterialSelection(store_.material.oldName, store_.material.newName);
   materialLists_.SetThicknessSelection(store_.thickness.oldName, store_.thickness.newName);
-  const std::u16string_view version = postFileVersion_;
-  const std::u16string_view last4 = version.substr(version.size() > 4 ? version.size() - 4 : 0);
-  LoadInputConversionTables(settings_, store_.postCount, VersionTimes100(last4));
+  LoadInputConversionTables(settings_, store_.postCount, PostFileVersion100(postFileVersion_));
 }
 
 bool CQuorvalenApp::TakeCloseRequest(std::u16string_view windowTitle) {

@@ -10,6 +10,7 @@
 #include "platform/FileLock.h"
 #include "platform/InstanceChannel.h"
 #include "platform/SilentInteraction.h"
+#include "platform/SystemFiles.h"
 #include "post/CCBControl.h"
 #include "post/CMTControl.h"
 #include "post/PostStore.h"
@@ -74,11 +75,11 @@ class CQuorvalenApp {
   void LoadStartData();
   void LoadPostData();
   void ShowForwardingNotice(std::u16string_view heading, int32_t debug);
-  std::u16string SystemFolder() const;
   std::u16string ResolveProgramPath(const std::u16string& path) const;
 
   AppHost& host_;
   AppPaths paths_;
+  SystemFiles files_;
   StartArguments arguments_;
   Settings settings_;
   KeepLists keepLists_;

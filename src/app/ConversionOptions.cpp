@@ -1,20 +1,9 @@
 #include "app/ConversionOptions.h"
 
 #include "app/StartArguments.h"
+#include "nctext/StringUtil.h"
 
 namespace qv {
-namespace {
-
-std::u16string WithoutLineBreaks(std::u16string_view text) {
-  std::u16string clean;
-  for (char16_t c : text) {
-    if (c != u'\r' && c != u'\n') clean.push_back(c);
-  }
-  return clean;
-}
-
-}  // namespace
-
 OptionsCheck ValidateOptions(const ConversionOptions& fields) {
   if (fields.sequenceCode.size() > 1) return OptionsCheck::SequenceCodeTooLong;
   if (fields.sequenceNumber < 0 || fields.sequenceNumber > kMaxSequenceNumber) {
@@ -29,15 +18,6 @@ OptionEnabling EnablingFor(const ConversionOptions& fields) {
   enabling.g93Group = fields.coordinateMode == 1;
   enabling.g93Code = enabling.g93Group && fields.g93Mode == 2;
   return enabling;
-}
-
-std::u16string ProgramNumberWord(const PostRecord& record) {
-  if (record.programAddress.empty() || record.programNumber.empty()) return {};
-  return record.programAddress + record.programNumber;
-}
-
-std::u16string CommentWord(const PostRecord& record) {
-  return record.comment.empty() ? std::u16string() : u"(" + record.comment + u")";
 }
 
 OptionsCheck TakeOptions(const ConversionOptions& fields, int32_t startMode, PostStore& store,
@@ -64,7 +44,7 @@ OptionsCheck TakeOptions(const ConversionOptions& fields, int32_t startMode, Pos
   r.skipSameCondition = fields.skipSameCondition;
   r.programAddress = fields.programAddress;
   r.programNumber = fields.programNumber;
-  r.comment = WithoutLineBreaks(fields.comment);
+  r.comment = RemoveLineBreaks(fields.comment);
   r.subprogramCallCode = fields.subprogramCallCode;
   r.subprogramNumberWord = fields.subprogramNumberWord;
   r.subprogramAddress = fields.subprogramAddress;

@@ -65,11 +65,6 @@ struct OptionEnabling {
 OptionsCheck ValidateOptions(const ConversionOptions& fields);
 OptionEnabling EnablingFor(const ConversionOptions& fields);
 
-// The program number and comment words of a post record; the head and coordinate lines built
-// from them are DerivedHeadLine1b and DerivedCoordinateLine of the post store.
-std::u16string ProgramNumberWord(const PostRecord& record);
-std::u16string CommentWord(const PostRecord& record);
-
 // Validates the fields, then writes every option into the store's post record and the run-wide
 // settings, and forms the derived texts. In the normal and forwarding modes the three list texts
 // become the current selection; in the automatic mode the selection stays as the settings gave

@@ -18,19 +18,10 @@ std::u16string_view StripQuotes(std::u16string_view value) {
   return value;
 }
 
-std::u16string WithoutLineBreaks(std::u16string_view value) {
-  std::u16string clean;
-  clean.reserve(value.size());
-  for (char16_t c : value) {
-    if (c != u'\r' && c != u'\n') clean.push_back(c);
-  }
-  return clean;
-}
-
 std::u16string KeyLine(std::u16string_view key, std::u16string_view value) {
   std::u16string line(Trim(key));
   line.push_back(u'=');
-  line.append(WithoutLineBreaks(value));
+  line.append(RemoveLineBreaks(value));
   return line;
 }
 

@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <clocale>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <limits>
@@ -145,6 +146,24 @@ double ToDouble(std::u16string_view text) {
                              : std::numeric_limits<double>::infinity();
   }
   return ec == std::errc() ? value : 0.0;
+}
+
+int32_t VersionTimes100(std::u16string_view version) {
+  const double scaled = ToDouble(version) * 100.0;
+  const double nearest = std::round(scaled);
+  const double value = std::fabs(scaled - nearest) < 1e-6 ? nearest : std::trunc(scaled);
+  if (!(value > -1e9)) return -1000000000;
+  if (value > 1e9) return 1000000000;
+  return static_cast<int32_t>(value);
+}
+
+std::u16string RemoveLineBreaks(std::u16string_view text) {
+  std::u16string clean;
+  clean.reserve(text.size());
+  for (const char16_t c : text) {
+    if (c != u'\r' && c != u'\n') clean.push_back(c);
+  }
+  return clean;
 }
 
 std::u16string Sprintf(const char* format, ...) {

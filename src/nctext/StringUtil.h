@@ -39,6 +39,14 @@ std::optional<int64_t> ParseInt(std::u16string_view text);
 // digits, exponent; stops at the first character that does not fit; nothing readable gives 0.
 double ToDouble(std::u16string_view text);
 
+// A version text ("1.13") read as a decimal number, times 100, truncated (113). A value
+// within rounding error of a whole hundredth counts as that hundredth, so "1.13" is not 112;
+// out-of-range values saturate at plus or minus 1e9.
+int32_t VersionTimes100(std::u16string_view version);
+
+// The text without its CR and LF characters.
+std::u16string RemoveLineBreaks(std::u16string_view text);
+
 // printf-style formatting in the C locale, for ASCII formats ("%6d", "%.3f").
 std::u16string Sprintf(const char* format, ...) __attribute__((format(printf, 1, 2)));
 // A value printed with exactly `decimals` decimals, as "%.<decimals>f" in the C locale.

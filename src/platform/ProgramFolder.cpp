@@ -27,17 +27,4 @@ std::u16string ProgramFolder() {
   return FromUtf8(ExecutableFolder());
 }
 
-std::u16string ProgramFolderPath(std::u16string_view name) {
-  std::u16string path = ProgramFolder();
-  if (path.empty() || path.back() != u'/') path.push_back(u'/');
-  path.append(name);
-  return path;
-}
-
-std::u16string SystemPath(std::u16string_view name) {
-  std::u16string relative = u"System/";
-  relative.append(name);
-  return ProgramFolderPath(relative);
-}
-
 }  // namespace qv

@@ -33,52 +33,50 @@ void CCBControl::OnSelection(const NameListControl& control) {
   count_ = control.Count();
 }
 
-int32_t CCBControl::Fail(int32_t status) {
+NameEditResult CCBControl::Fail(NameListStatus status) {
   status_ = status;
-  return -1;
+  return NameEditResult::Refused;
 }
 
-void CCBControl::Succeed(NameListControl& control, std::u16string newName) {
+NameEditResult CCBControl::Succeed(NameListControl& control, std::u16string newName) {
   selectionNew_ = std::move(newName);
   TakeList(control);
+  return NameEditResult::Done;
 }
 
-int32_t CCBControl::Add(NameListControl& control) {
-  status_ = 0;
+NameEditResult CCBControl::Add(NameListControl& control) {
+  status_ = NameListStatus::None;
   const std::u16string name = control.TypedText();
-  if (name.empty()) return Fail(102);
-  if (name != selectionOld_ && control.Count() >= capacity_) return Fail(11);
-  if (control.FindExact(name) >= 0) return Fail(101);
+  if (name.empty()) return Fail(NameListStatus::NothingToAdd);
+  if (name != selectionOld_ && control.Count() >= capacity_) return Fail(NameListStatus::Full);
+  if (control.FindExact(name) >= 0) return Fail(NameListStatus::AddNameListed);
   control.Select(control.Add(name));
-  Succeed(control, name);
-  return 0;
+  return Succeed(control, name);
 }
 
-int32_t CCBControl::Change(NameListControl& control) {
-  status_ = 0;
+NameEditResult CCBControl::Change(NameListControl& control) {
+  status_ = NameListStatus::None;
   const std::u16string name = control.TypedText();
-  if (name.empty()) return Fail(1);
-  if (name == selectionOld_) return Fail(200);
-  if (control.FindExact(name) >= 0) return Fail(201);
+  if (name.empty()) return Fail(NameListStatus::NotSelected);
+  if (name == selectionOld_) return Fail(NameListStatus::ChangeNameUnchanged);
+  if (control.FindExact(name) >= 0) return Fail(NameListStatus::ChangeNameListed);
   const int32_t index = control.FindExact(selectionOld_);
-  if (selectionOld_.empty() || index < 0) return Fail(203);
+  if (selectionOld_.empty() || index < 0) return Fail(NameListStatus::ChangeTargetMissing);
   control.Delete(index);
   control.Select(control.Insert(index, name));
-  Succeed(control, name);
-  return 0;
+  return Succeed(control, name);
 }
 
-int32_t CCBControl::Delete(NameListControl& control) {
-  status_ = 0;
+NameEditResult CCBControl::Delete(NameListControl& control) {
+  status_ = NameListStatus::None;
   const std::u16string typed = control.TypedText();
-  if (typed.empty()) return Fail(1);
-  if (selectionOld_.empty()) return Fail(302);
+  if (typed.empty()) return Fail(NameListStatus::NotSelected);
+  if (selectionOld_.empty()) return Fail(NameListStatus::NothingToDelete);
   const int32_t index = control.FindExact(selectionOld_);
-  if (index < 0) return Fail(301);
+  if (index < 0) return Fail(NameListStatus::DeleteTargetMissing);
   control.Delete(index);
   if (control.Count() > 0) control.Select(0);
-  Succeed(control, typed);
-  return 0;
+  return Succeed(control, typed);
 }
 
 void CCBControl::SetSelection(std::u16string oldName, std::u16string newName) {
@@ -91,35 +89,6 @@ void CCBControl::GetSelection(std::u16string& oldName, std::u16string& newName) 
   newName = selectionNew_;
 }
 
-std::u16string CCBControl::Message() const {
-  switch (status_) {
-    case 1:
-      return u"項目が選択されていません";
-    case 2:
-      return u"ボックスに入力フォーカスが有りません";
-    case 11:
-      return u"これ以上項目の登録はできません";
-    case 12:
-      return u"文字が１つも有りません";
-    case 13:
-      return u"不正な制御モードです";
-    case 101:
-    case 200:
-    case 201:
-      return u"同一文字が既にあります";
-    case 102:
-      return u"追加する文字が入力されていません";
-    case 202:
-      return u"変更する文字が入力されていません";
-    case 203:
-      return u"変更すべき文字が見つかりません";
-    case 301:
-      return u"削除すべき文字が見つかりません";
-    case 302:
-      return u"削除する文字が入力されていません";
-    default:
-      return {};
-  }
-}
+std::u16string CCBControl::Message() const { return NameListMessage(NameList::Post, status_); }
 
 }  // namespace qv

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "post/NameListControl.h"
+#include "post/NameListStatus.h"
 
 namespace qv {
 
@@ -22,33 +23,33 @@ class CCBControl {
   // Both names of the selection become the selected item's text (empty when none).
   void OnSelection(const NameListControl& control);
 
-  // Adds the typed text as a new item; 0, or -1 with the status set.
-  int32_t Add(NameListControl& control);
+  // Adds the typed text as a new item; Refused with the status set.
+  NameEditResult Add(NameListControl& control);
   // Replaces the selected item (the selection's old name) by the typed text.
-  int32_t Change(NameListControl& control);
+  NameEditResult Change(NameListControl& control);
   // Removes the selected item (the selection's old name).
-  int32_t Delete(NameListControl& control);
+  NameEditResult Delete(NameListControl& control);
 
   void SetSelection(std::u16string oldName, std::u16string newName);
   void GetSelection(std::u16string& oldName, std::u16string& newName) const;
   // The message of the current status, empty for 0.
   std::u16string Message() const;
 
-  int32_t Status() const { return status_; }
+  NameListStatus Status() const { return status_; }
   int32_t Capacity() const { return capacity_; }
   const std::vector<std::u16string>& Items() const { return items_; }
   int32_t SelectedIndex() const { return selectedIndex_; }
   int32_t Count() const { return count_; }
 
  private:
-  int32_t Fail(int32_t status);
-  void Succeed(NameListControl& control, std::u16string newName);
+  NameEditResult Fail(NameListStatus status);
+  NameEditResult Succeed(NameListControl& control, std::u16string newName);
 
   std::vector<std::u16string> items_;
   std::u16string selectionOld_;
   std::u16string selectionNew_;
   int32_t capacity_ = 0;
-  int32_t status_ = 0;
+  NameListStatus status_ = NameListStatus::None;
   int32_t selectedIndex_ = -1;
   int32_t count_ = 0;
 };

@@ -7,45 +7,10 @@
 namespace qv {
 namespace {
 
-std::u16string Cut(std::u16string text) {
-  if (text.size() >= CMTControl::kNameSize) text.resize(CMTControl::kNameSize - 1);
-  return text;
-}
-
 template <typename Names>
 int32_t Filled(const Names& names) {
   const auto end = std::find(names.begin(), names.end(), std::u16string());
   return static_cast<int32_t>(end - names.begin());
-}
-
-std::u16string MessageFor(int32_t status, std::u16string_view what) {
-  switch (status) {
-    case 1:
-      return FormatText(u"%sが選択されていません", {what});
-    case 2:
-      return FormatText(u"%sボックスに入力フォーカスが有りません", {what});
-    case 11:
-      return FormatText(u"これ以上%sの登録はできません", {what});
-    case 12:
-      return FormatText(u"%sが１つも有りません", {what});
-    case 13:
-      return u"不正な制御モードです";
-    case 101:
-    case 201:
-      return FormatText(u"同一%sが既にあります", {what});
-    case 102:
-      return FormatText(u"追加する%sが入力されていません", {what});
-    case 202:
-      return FormatText(u"変更する%sが入力されていません", {what});
-    case 203:
-      return FormatText(u"変更すべき%sが見つかりません", {what});
-    case 301:
-      return FormatText(u"削除すべき%sが見つかりません", {what});
-    case 302:
-      return FormatText(u"削除する%sが入力されていません", {what});
-    default:
-      return {};
-  }
 }
 
 }  // namespace
@@ -55,8 +20,9 @@ CMTControl::CMTControl() = default;
 void CMTControl::SetTables(const MaterialNameTable& materials,
                            const ThicknessNameTable& thicknesses) {
   for (size_t m = 0; m < materials_.size(); ++m) {
-    materials_[m] = Cut(materials[m]);
-    for (size_t t = 0; t < thicknesses_[m].size(); ++t) thicknesses_[m][t] = Cut(thicknesses[m][t]);
+    materials_[m] = CutName(materials[m]);
+    for (size_t t = 0; t < thicknesses_[m].size(); ++t)
+      thicknesses_[m][t] = CutName(thicknesses[m][t]);
   }
 }
 
@@ -118,7 +84,7 @@ void CMTControl::ReadMaterialTable(const NameListControl& materials,
   ThicknessNameTable rows;
   const int32_t count = std::min(materials.Count(), kMaxMaterials);
   for (int32_t a = 0; a < count; ++a) {
-    names[a] = Cut(materials.ItemText(a));
+    names[a] = CutName(materials.ItemText(a));
     const bool renamed = !renamedTo.empty() && EqualsNoCase(names[a], renamedTo);
     const int32_t old = RowOf(renamed ? renamedFrom : std::u16string_view(names[a]));
     if (old >= 0) rows[a] = thicknesses_[static_cast<size_t>(old)];
@@ -131,24 +97,25 @@ void CMTControl::ReadThicknessRow(const NameListControl& thicknesses, int32_t ro
   if (row < 0) return;
   auto& names = thicknesses_[static_cast<size_t>(row)];
   for (int32_t t = 0; t < kMaxThicknesses; ++t) {
-    names[t] = t < thicknesses.Count() ? Cut(thicknesses.ItemText(t)) : u"";
+    names[t] = t < thicknesses.Count() ? CutName(thicknesses.ItemText(t)) : u"";
   }
 }
 
-int32_t CMTControl::AddMaterialThickness(NameListControl& materials, NameListControl& thicknesses) {
-  materialStatus_ = thicknessStatus_ = 0;
-  const std::u16string material = Cut(materials.TypedText());
-  const std::u16string thickness = Cut(thicknesses.TypedText());
+MaterialThicknessAdd CMTControl::AddMaterialThickness(NameListControl& materials,
+                                                      NameListControl& thicknesses) {
+  materialStatus_ = thicknessStatus_ = NameListStatus::None;
+  const std::u16string material = CutName(materials.TypedText());
+  const std::u16string thickness = CutName(thicknesses.TypedText());
   if (material.empty() || thickness.empty()) {
-    if (material.empty()) materialStatus_ = 102;
-    if (thickness.empty()) thicknessStatus_ = 102;
-    return -1;
+    if (material.empty()) materialStatus_ = NameListStatus::NothingToAdd;
+    if (thickness.empty()) thicknessStatus_ = NameListStatus::NothingToAdd;
+    return MaterialThicknessAdd::Refused;
   }
   // A full material list still takes thicknesses for the materials it lists.
   if (materials.FindExact(material) < 0) {
     if (materials.Count() >= kMaxMaterials) {
-      materialStatus_ = 11;
-      return -1;
+      materialStatus_ = NameListStatus::Full;
+      return MaterialThicknessAdd::Refused;
     }
     materials.Select(materials.Add(material));
     ReadMaterialTable(materials);
@@ -158,25 +125,26 @@ int32_t CMTControl::AddMaterialThickness(NameListControl& materials, NameListCon
     materialOld_ = materialNew_ = material;
     thicknessNew_ = thickness;
     Note(materials, thicknesses);
-    return 0;
+    return MaterialThicknessAdd::MaterialAdded;
   }
-  materialStatus_ = 101;
+  materialStatus_ = NameListStatus::AddNameListed;
   return AddThicknessToListed(materials, thicknesses, material, thickness);
 }
 
-int32_t CMTControl::AddThicknessToListed(NameListControl& materials, NameListControl& thicknesses,
-                                         const std::u16string& material,
-                                         const std::u16string& thickness) {
+MaterialThicknessAdd CMTControl::AddThicknessToListed(NameListControl& materials,
+                                                      NameListControl& thicknesses,
+                                                      const std::u16string& material,
+                                                      const std::u16string& thickness) {
   const int32_t row = RowOf(material);
   const auto& names = thicknesses_[static_cast<size_t>(row)];
   if (Filled(names) >= kMaxThicknesses) {
-    thicknessStatus_ = 11;
-    return -1;
+    thicknessStatus_ = NameListStatus::Full;
+    return MaterialThicknessAdd::Refused;
   }
   for (const std::u16string& name : names) {
     if (!name.empty() && EqualsNoCase(name, thickness)) {
-      thicknessStatus_ = 101;
-      return -1;
+      thicknessStatus_ = NameListStatus::AddNameListed;
+      return MaterialThicknessAdd::Refused;
     }
   }
   // A listed material other than the selected one: its own row takes the thickness.
@@ -190,17 +158,17 @@ int32_t CMTControl::AddThicknessToListed(NameListControl& materials, NameListCon
   materialNew_ = materialOld_;
   thicknessNew_ = thickness;
   Note(materials, thicknesses);
-  return 1;
+  return MaterialThicknessAdd::ThicknessAdded;
 }
 
 bool CMTControl::RenameMaterial(NameListControl& materials, const std::u16string& name) {
   if (materials.FindExact(name) >= 0) {
-    materialStatus_ = 201;
+    materialStatus_ = NameListStatus::ChangeNameListed;
     return false;
   }
   const int32_t index = materialOld_.empty() ? -1 : materials.FindExact(materialOld_);
   if (index < 0) {
-    materialStatus_ = 203;
+    materialStatus_ = NameListStatus::ChangeTargetMissing;
     return false;
   }
   materials.Delete(index);
@@ -214,12 +182,12 @@ bool CMTControl::RenameThickness(NameListControl& thicknesses, const std::u16str
                                  std::u16string_view material) {
   const int32_t row = RowOf(material);
   if (thicknesses.FindExact(name) >= 0) {
-    thicknessStatus_ = 201;
+    thicknessStatus_ = NameListStatus::ChangeNameListed;
     return false;
   }
   const int32_t index = thicknessOld_.empty() ? -1 : thicknesses.FindExact(thicknessOld_);
   if (index < 0 || row < 0) {
-    thicknessStatus_ = 203;
+    thicknessStatus_ = NameListStatus::ChangeTargetMissing;
     return false;
   }
   thicknesses.Delete(index);
@@ -229,76 +197,80 @@ bool CMTControl::RenameThickness(NameListControl& thicknesses, const std::u16str
   return true;
 }
 
-int32_t CMTControl::ChangeMaterialThickness(NameListControl& materials,
-                                            NameListControl& thicknesses) {
-  materialStatus_ = thicknessStatus_ = 0;
-  const std::u16string material = Cut(materials.TypedText());
-  const std::u16string thickness = Cut(thicknesses.TypedText());
+MaterialThicknessChange CMTControl::ChangeMaterialThickness(NameListControl& materials,
+                                                            NameListControl& thicknesses) {
+  materialStatus_ = thicknessStatus_ = NameListStatus::None;
+  const std::u16string material = CutName(materials.TypedText());
+  const std::u16string thickness = CutName(thicknesses.TypedText());
   if (material.empty() || thickness.empty()) {
-    if (material.empty()) materialStatus_ = 202;
-    if (thickness.empty()) thicknessStatus_ = 202;
-    return -1;
+    if (material.empty()) materialStatus_ = NameListStatus::NothingToChange;
+    if (thickness.empty()) thicknessStatus_ = NameListStatus::NothingToChange;
+    return MaterialThicknessChange::Refused;
   }
   const bool materialChanged = material != materialOld_;
   const bool thicknessChanged = thickness != thicknessOld_;
   if (!materialChanged && !thicknessChanged) {
-    materialStatus_ = thicknessStatus_ = 201;
-    return -1;
+    materialStatus_ = thicknessStatus_ = NameListStatus::ChangeNameListed;
+    return MaterialThicknessChange::Refused;
   }
   const bool materialDone = materialChanged && RenameMaterial(materials, material);
   const bool thicknessDone =
       thicknessChanged &&
       RenameThickness(thicknesses, thickness, materialDone ? material : materialOld_);
   Note(materials, thicknesses);
-  if (materialDone && thicknessDone) return 2;
-  if (materialDone) return 0;
-  return thicknessDone ? 1 : -1;
+  if (materialDone && thicknessDone) return MaterialThicknessChange::BothRenamed;
+  if (materialDone) return MaterialThicknessChange::MaterialRenamed;
+  return thicknessDone ? MaterialThicknessChange::ThicknessRenamed
+                       : MaterialThicknessChange::Refused;
 }
 
-int32_t CMTControl::DeleteMaterialThickness(NameListControl& materials,
-                                            NameListControl& thicknesses) {
-  materialStatus_ = thicknessStatus_ = 0;
+MaterialThicknessDelete CMTControl::DeleteMaterialThickness(NameListControl& materials,
+                                                            NameListControl& thicknesses) {
+  materialStatus_ = thicknessStatus_ = NameListStatus::None;
   const bool noMaterial = materials.TypedText().empty();
   const bool noThickness = thicknesses.TypedText().empty();
-  if (noMaterial) materialStatus_ = 302;
-  if (noThickness) thicknessStatus_ = 302;
-  if (noMaterial || noThickness) return -1;
-  if (materials.Count() == 0) materialStatus_ = 12;
-  if (thicknesses.Count() == 0) thicknessStatus_ = 12;
-  if (materialStatus_ != 0 || thicknessStatus_ != 0) return -1;
-  if (materialOld_.empty()) materialStatus_ = 302;
-  if (thicknessOld_.empty()) thicknessStatus_ = 302;
-  if (materialStatus_ != 0 || thicknessStatus_ != 0) return -1;
+  if (noMaterial) materialStatus_ = NameListStatus::NothingToDelete;
+  if (noThickness) thicknessStatus_ = NameListStatus::NothingToDelete;
+  if (noMaterial || noThickness) return MaterialThicknessDelete::Refused;
+  if (materials.Count() == 0) materialStatus_ = NameListStatus::Empty;
+  if (thicknesses.Count() == 0) thicknessStatus_ = NameListStatus::Empty;
+  if (materialStatus_ != NameListStatus::None || thicknessStatus_ != NameListStatus::None)
+    return MaterialThicknessDelete::Refused;
+  if (materialOld_.empty()) materialStatus_ = NameListStatus::NothingToDelete;
+  if (thicknessOld_.empty()) thicknessStatus_ = NameListStatus::NothingToDelete;
+  if (materialStatus_ != NameListStatus::None || thicknessStatus_ != NameListStatus::None)
+    return MaterialThicknessDelete::Refused;
   const int32_t materialIndex = materials.FindExact(materialOld_);
   const int32_t thicknessIndex = thicknesses.FindExact(thicknessOld_);
   const int32_t row = RowOf(materialOld_);
-  if (materialIndex < 0 || row < 0) materialStatus_ = 301;
-  if (thicknessIndex < 0) thicknessStatus_ = 301;
-  if (materialStatus_ != 0 || thicknessStatus_ != 0) return -1;
+  if (materialIndex < 0 || row < 0) materialStatus_ = NameListStatus::DeleteTargetMissing;
+  if (thicknessIndex < 0) thicknessStatus_ = NameListStatus::DeleteTargetMissing;
+  if (materialStatus_ != NameListStatus::None || thicknessStatus_ != NameListStatus::None)
+    return MaterialThicknessDelete::Refused;
 
   thicknesses.Delete(thicknessIndex);
   ReadThicknessRow(thicknesses, row);
   if (thicknesses.Count() > 0) {
     thicknesses.Select(0);
     Note(materials, thicknesses);
-    return 0;
+    return MaterialThicknessDelete::ThicknessDeleted;
   }
   materials.Delete(materialIndex);
   ReadMaterialTable(materials);
   materials.Select(0);
   ShowRow(thicknesses, materials.Count() > 0 ? 0 : -1);
   Note(materials, thicknesses);
-  return 1;
+  return MaterialThicknessDelete::MaterialDeleted;
 }
 
 void CMTControl::SetMaterialSelection(std::u16string oldName, std::u16string newName) {
-  materialOld_ = Cut(std::move(oldName));
-  materialNew_ = Cut(std::move(newName));
+  materialOld_ = CutName(oldName);
+  materialNew_ = CutName(newName);
 }
 
 void CMTControl::SetThicknessSelection(std::u16string oldName, std::u16string newName) {
-  thicknessOld_ = Cut(std::move(oldName));
-  thicknessNew_ = Cut(std::move(newName));
+  thicknessOld_ = CutName(oldName);
+  thicknessNew_ = CutName(newName);
 }
 
 void CMTControl::GetMaterialSelection(std::u16string& oldName, std::u16string& newName) const {
@@ -311,10 +283,12 @@ void CMTControl::GetThicknessSelection(std::u16string& oldName, std::u16string& 
   newName = thicknessNew_;
 }
 
-std::u16string CMTControl::MaterialMessage() const { return MessageFor(materialStatus_, u"材質"); }
+std::u16string CMTControl::MaterialMessage() const {
+  return NameListMessage(NameList::Material, materialStatus_);
+}
 
 std::u16string CMTControl::ThicknessMessage() const {
-  return MessageFor(thicknessStatus_, u"板厚");
+  return NameListMessage(NameList::Thickness, thicknessStatus_);
 }
 
 }  // namespace qv

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "post/NameListControl.h"
+#include "post/NameListStatus.h"
 #include "post/PostLimits.h"
 #include "post/PostStore.h"
 
@@ -15,8 +16,6 @@ namespace qv {
 // renamed, moved or deleted. A failed operation changes no list or table.
 class CMTControl {
  public:
-  static constexpr size_t kNameSize = kMaxNameLength + 1;  // a name buffer, terminator included
-
   CMTControl();
 
   // Takes the tables of the post store (names beyond 40 characters are cut).
@@ -30,15 +29,16 @@ class CMTControl {
   void OnMaterialSelection(const NameListControl& materials, NameListControl& thicknesses);
   void OnThicknessSelection(const NameListControl& thicknesses);
 
-  // Adds the typed material and/or thickness: 0 when the material was added (its thickness
-  // list holds just the typed thickness), 1 when only the thickness was added, -1 on failure.
-  int32_t AddMaterialThickness(NameListControl& materials, NameListControl& thicknesses);
-  // Renames the selected material and/or thickness to the typed texts: 2 both, 0 only the
-  // material, 1 only the thickness, -1 neither.
-  int32_t ChangeMaterialThickness(NameListControl& materials, NameListControl& thicknesses);
-  // Deletes the selected thickness, and its material with it when it was the last: 0, or 1 when
-  // the material went too, -1 on failure.
-  int32_t DeleteMaterialThickness(NameListControl& materials, NameListControl& thicknesses);
+  // Adds the typed material and/or thickness (a new material's thickness list holds just the
+  // typed thickness).
+  MaterialThicknessAdd AddMaterialThickness(NameListControl& materials,
+                                            NameListControl& thicknesses);
+  // Renames the selected material and/or thickness to the typed texts.
+  MaterialThicknessChange ChangeMaterialThickness(NameListControl& materials,
+                                                  NameListControl& thicknesses);
+  // Deletes the selected thickness, and its material with it when it was the last.
+  MaterialThicknessDelete DeleteMaterialThickness(NameListControl& materials,
+                                                  NameListControl& thicknesses);
 
   // Copies the tables out to the post store's tables (30 names; 30 rows of 20 names).
   void CopyMaterialsOut(MaterialNameTable& materials) const { materials = materials_; }
@@ -53,8 +53,8 @@ class CMTControl {
   std::u16string MaterialMessage() const;
   std::u16string ThicknessMessage() const;
 
-  int32_t MaterialStatus() const { return materialStatus_; }
-  int32_t ThicknessStatus() const { return thicknessStatus_; }
+  NameListStatus MaterialStatus() const { return materialStatus_; }
+  NameListStatus ThicknessStatus() const { return thicknessStatus_; }
   int32_t MaterialCount() const { return materialCount_; }
   int32_t ThicknessCount() const { return thicknessCount_; }
   int32_t SelectedMaterial() const { return selectedMaterial_; }
@@ -64,8 +64,10 @@ class CMTControl {
 
  private:
   int32_t RowOf(std::u16string_view material) const;
-  int32_t AddThicknessToListed(NameListControl& materials, NameListControl& thicknesses,
-                               const std::u16string& material, const std::u16string& thickness);
+  MaterialThicknessAdd AddThicknessToListed(NameListControl& materials,
+                                            NameListControl& thicknesses,
+                                            const std::u16string& material,
+                                            const std::u16string& thickness);
   bool RenameMaterial(NameListControl& materials, const std::u16string& name);
   bool RenameThickness(NameListControl& thicknesses, const std::u16string& name,
                        std::u16string_view material);
@@ -78,8 +80,8 @@ class CMTControl {
   MaterialNameTable materials_;
   ThicknessNameTable thicknesses_;
   std::u16string materialOld_, materialNew_, thicknessOld_, thicknessNew_;
-  int32_t materialStatus_ = 0;
-  int32_t thicknessStatus_ = 0;
+  NameListStatus materialStatus_ = NameListStatus::None;
+  NameListStatus thicknessStatus_ = NameListStatus::None;
   int32_t materialCount_ = 0;
   int32_t thicknessCount_ = 0;
   int32_t selectedMaterial_ = -1;

@@ -3,15 +3,24 @@
 #include <algorithm>
 
 #include "nctext/StringUtil.h"
-#include "nctext/TextFileReplace.h"
-#include "platform/ProgramFolder.h"
 #include "post/PostFileFormat.h"
 
 namespace qv {
 namespace {
 
-bool IsFullLoadMode(int32_t mode) {
-  return mode == 0 || mode == 1 || mode == 2 || mode == 3 || mode == 15 || mode == 105;
+bool IsFullLoadMode(PostLoadMode mode) {
+  switch (mode) {
+    case PostLoadMode::StartUp:
+    case PostLoadMode::PostChosen:
+    case PostLoadMode::MaterialChosen:
+    case PostLoadMode::ThicknessChosen:
+    case PostLoadMode::PostEditorCancel:
+    case PostLoadMode::ConditionEditor:
+      return true;
+    case PostLoadMode::NamesOnly:
+      return false;
+  }
+  return false;
 }
 
 template <size_t N>
@@ -35,13 +44,15 @@ void ClearCondition(MachiningCondition& c) {
 
 }  // namespace
 
-CNcPostFile::CNcPostFile(PostStore& store) : CNcPostFile(store, SystemPath(u"")) {}
+CNcPostFile::CNcPostFile(PostStore& store, const SystemFiles& files)
+    : CNcPostFile(store, files, disk_) {}
 
-CNcPostFile::CNcPostFile(PostStore& store, std::u16string systemFolder)
-    : store_(store), systemFolder_(std::move(systemFolder)) {
-  if (!systemFolder_.empty() && systemFolder_.back() != u'/') systemFolder_.push_back(u'/');
-  postFilePath_ = systemFolder_ + u"Quorvalen.pst";
-  scratchFilePath_ = systemFolder_ + u"Temp.dat";
+// Binds lines_ to disk_ only; disk_ holds no state, so its later construction changes nothing.
+CNcPostFile::CNcPostFile(PostStore& store, const SystemFiles& files, LineFiles& lines)
+    : store_(store),
+      lines_(lines),
+      postFilePath_(files.System(kPostFileName)),
+      scratchFilePath_(files.System(u"Temp.dat")) {
   postCount_ = store_.postCount;
   materialCount_ = store_.materialCount;
   thicknessCount_ = store_.thicknessCount;
@@ -62,12 +73,26 @@ void CNcPostFile::SetThicknessNames(std::u16string_view oldName, std::u16string_
   thicknessNew_ = newName;
 }
 
-bool CNcPostFile::ReadLine(std::u16string& line) { return reader_.ReadString(line) == 0; }
+bool CNcPostFile::ReadLine(std::u16string& line) { return reader_->ReadLine(line) == 0; }
 
-void CNcPostFile::CreateEmptyPostFile() { ReplaceTextFile(postFilePath_, {}); }
+bool CNcPostFile::OpenReader() {
+  reader_ = lines_.OpenRead(postFilePath_);
+  return reader_ != nullptr;
+}
 
-int32_t CNcPostFile::Load(int32_t mode) {
-  mode_ = mode;
+int32_t CNcPostFile::CloseReader() {
+  if (reader_ == nullptr) return kTextNotOpen;
+  const int32_t status = reader_->Close();
+  reader_.reset();
+  return status;
+}
+
+void CNcPostFile::CreateEmptyPostFile() {
+  if (std::unique_ptr<LineSink> file = lines_.OpenWrite(postFilePath_)) file->Close();
+}
+
+PostFileStatus CNcPostFile::Load(PostLoadMode mode) {
+  mode_ = static_cast<int32_t>(mode);
   store_.lastLoadedPost = postOld_;
   const bool full = IsFullLoadMode(mode);
   findMaterial_ = materialOld_;
@@ -75,9 +100,9 @@ int32_t CNcPostFile::Load(int32_t mode) {
   selectedMaterial_ = -1;
   selectedThickness_ = -1;
 
-  if (reader_.Open(postFilePath_, OpenMode::Read) != 0) {
+  if (!OpenReader()) {
     CreateEmptyPostFile();
-    if (reader_.Open(postFilePath_, OpenMode::Read) != 0) return -1;
+    if (!OpenReader()) return PostFileStatus::Failed;
   }
   std::u16string line;
   ReadLine(line);
@@ -90,14 +115,12 @@ int32_t CNcPostFile::Load(int32_t mode) {
     store_.postNames[i] = i < names.size() ? names[i] : std::u16string();
   }
 
-  int32_t result = 0;
+  bool read = true;
   if (full && FindPostSection(postOld_)) {
-    result = ReadMaterialAndThicknessLines();
-    if (result == 0) result = ReadPostHeader();
-    if (result == 0) result = ReadCondition();
+    read = ReadMaterialAndThicknessLines() && ReadPostHeader() && ReadCondition();
   }
-  if (reader_.Close() != 0) return -1;
-  return result;
+  if (CloseReader() != 0 || !read) return PostFileStatus::Failed;
+  return PostFileStatus::Ok;
 }
 
 bool CNcPostFile::FindPostSection(std::u16string_view postName) {
@@ -111,9 +134,9 @@ bool CNcPostFile::FindPostSection(std::u16string_view postName) {
 
 // The material line and one thickness line per material of the file. Names beyond the
 // tables' room are read past so that the following lines stay in step.
-int32_t CNcPostFile::ReadMaterialAndThicknessLines() {
+bool CNcPostFile::ReadMaterialAndThicknessLines() {
   std::u16string line;
-  if (!ReadLine(line)) return -1;
+  if (!ReadLine(line)) return false;
   const std::vector<std::u16string> materials = SplitPostLine(line);
   ClearStrings(store_.materialNames);
   store_.materialCount = std::min(static_cast<int32_t>(materials.size()), kMaxMaterials);
@@ -135,7 +158,7 @@ int32_t CNcPostFile::ReadMaterialAndThicknessLines() {
   store_.thicknessCount = 0;
   const size_t lines = std::max<size_t>(materials.size(), 1);
   for (size_t m = 0; m < lines; ++m) {
-    if (!ReadLine(line)) return -1;
+    if (!ReadLine(line)) return false;
     if (materials.empty() || m >= static_cast<size_t>(kMaxMaterials)) continue;
     const std::vector<std::u16string> thicknesses = SplitPostLine(line);
     ThicknessNameRow& row = store_.thicknessNames[m];
@@ -156,12 +179,12 @@ int32_t CNcPostFile::ReadMaterialAndThicknessLines() {
       selectedThickness_ = static_cast<int32_t>(found - row.begin());
     }
   }
-  return 0;
+  return true;
 }
 
-int32_t CNcPostFile::ReadPostHeader() {
+bool CNcPostFile::ReadPostHeader() {
   std::u16string line;
-  if (!ReadLine(line)) return -1;
+  if (!ReadLine(line)) return false;
   const std::vector<std::u16string> fields = SplitPostLine(line);
   PostRecord& r = store_.record;
   r.coordinateMode = ToInt(FieldAt(fields, 1));
@@ -177,33 +200,33 @@ int32_t CNcPostFile::ReadPostHeader() {
 
   const std::vector<std::u16string*> strings = RecordTemplateFields(r);
   for (size_t i = 0; i < strings.size(); ++i) {
-    if (!ReadLine(*strings[i])) return -1;
+    if (!ReadLine(*strings[i])) return false;
     if (i != 3) continue;
     // The two sequence lines sit between the subprogram lines and the templates.
-    if (!ReadLine(r.sequenceCode) || !ReadLine(line)) return -1;
+    if (!ReadLine(r.sequenceCode) || !ReadLine(line)) return false;
     r.sequenceNumber = ToInt(line);
   }
-  if (ReadSpecialCodeList(r.lineCodeFrom, fileFromRows_) != 0) return -1;
-  if (ReadSpecialCodeList(r.lineCodeTo, fileToRows_) != 0) return -1;
-  if (ReadSpecialCodeList(r.stringCodeFrom, fileFromRows_) != 0) return -1;
-  return ReadSpecialCodeList(r.stringCodeTo, fileToRows_);
+  return ReadSpecialCodeList(r.lineCodeFrom, fileFromRows_) &&
+         ReadSpecialCodeList(r.lineCodeTo, fileToRows_) &&
+         ReadSpecialCodeList(r.stringCodeFrom, fileFromRows_) &&
+         ReadSpecialCodeList(r.stringCodeTo, fileToRows_);
 }
 
 // Reads the rows the file states; rows past the list's 20 are read and dropped, missing ones
 // (files that stated 10) are left empty.
-int32_t CNcPostFile::ReadSpecialCodeList(SpecialCodeList& list, int32_t rows) {
+bool CNcPostFile::ReadSpecialCodeList(SpecialCodeList& list, int32_t rows) {
   ClearStrings(list);
   std::u16string line;
   for (int32_t i = 0; i < rows; ++i) {
-    if (!ReadLine(line)) return -1;
+    if (!ReadLine(line)) return false;
     if (i < kSpecialCodeRows) list[static_cast<size_t>(i)] = line;
   }
-  return 0;
+  return true;
 }
 
 // Finds the selected condition in the post's section and reads its block. Every condition
 // header passed on the way sets workChute, as the store has always shown it.
-int32_t CNcPostFile::ReadCondition() {
+bool CNcPostFile::ReadCondition() {
   MachiningCondition& c = store_.condition;
   std::u16string line;
   bool matched = false;
@@ -219,12 +242,12 @@ int32_t CNcPostFile::ReadCondition() {
     }
   }
   ClearCondition(c);
-  if (!matched) return 0;
+  if (!matched) return true;
   c.layout = conditionValues_;
   return ReadConditionBlock();
 }
 
-int32_t CNcPostFile::ReadConditionBlock() {
+bool CNcPostFile::ReadConditionBlock() {
   MachiningCondition& c = store_.condition;
   int32_t group = 0;
   auto readGroup = [this, &c, &group](auto& strings) {
@@ -238,20 +261,20 @@ int32_t CNcPostFile::ReadConditionBlock() {
   if (!readGroup(c.programVariables) || !readGroup(c.punch) || !readGroup(c.marking) ||
       !readGroup(c.longSideLimits) || !readGroup(c.shapeCodes) || !readGroup(c.lineLengthLimits) ||
       !readGroup(c.arcRadiusLimits) || !readGroup(c.elementCodes)) {
-    return -1;
+    return false;
   }
   std::u16string line;
   c.autoConditionBasis = 0;
   if (c.layout[8] == 1) {
-    if (!ReadLine(line)) return -1;
+    if (!ReadLine(line)) return false;
     c.autoConditionBasis = ToInt(line);
   }
   if (!ReadLine(c.workChuteCode) || !ReadLine(c.workChuteMinLength) ||
       !ReadLine(c.cutSourceCondition) || !ReadLine(line)) {
-    return -1;
+    return false;
   }
   c.conditionIsModal = ToInt(line) != 0 ? 1 : 0;
-  return 0;
+  return true;
 }
 
 }  // namespace qv

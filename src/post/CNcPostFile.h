@@ -3,17 +3,43 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "nctext/Cnltextfilerw.h"
+#include "nctext/LineFiles.h"
+#include "platform/SystemFiles.h"
 #include "post/PostStore.h"
 
 namespace qv {
 
 // The version this program writes on the first line of the post file.
 inline constexpr std::u16string_view kPostFileVersion = u"1.69";
+
+// One step of the upgrade from an older layout (defined beside UpgradePostFile).
+class PostUpgradeStep;
+
+// The post file's name in the System folder.
+inline constexpr std::u16string_view kPostFileName = u"Quorvalen.pst";
+
+// The result of a post file load, save or upgrade.
+enum class PostFileStatus : int32_t {
+  Ok = 0,
+  Failed = -1,  // the file could not be read or replaced, or the post's data is damaged
+};
+
+// What a Load fills. Every named mode fills the whole store for (postOld, materialOld,
+// thicknessOld); NamesOnly (and any mode not named here) only the post name list.
+enum class PostLoadMode : int32_t {
+  StartUp = 0,            // the start-up load
+  PostChosen = 1,         // the main dialog after another post was chosen, saved or added
+  MaterialChosen = 2,     // the main dialog after another material was chosen
+  ThicknessChosen = 3,    // the main dialog after another thickness was chosen
+  NamesOnly = 4,          // only the post name list
+  PostEditorCancel = 15,  // the post editor drops its changes
+  ConditionEditor = 105,  // the machining-condition editor opens or drops its changes
+};
 
 // What a Save does to the post file.
 enum class PostSaveMode : int32_t {
@@ -34,10 +60,10 @@ enum class PostSaveMode : int32_t {
 // whole file to "System/Temp.dat" and swaps it in atomically.
 class CNcPostFile {
  public:
-  // Works on the post file of the program folder's System folder.
-  explicit CNcPostFile(PostStore& store);
-  // Works on the files in systemFolder (a folder path ending in a separator).
-  CNcPostFile(PostStore& store, std::u16string systemFolder);
+  // Works on "System/Quorvalen.pst" of files on the disk, through "System/Temp.dat".
+  CNcPostFile(PostStore& store, const SystemFiles& files);
+  // The same, with the files read and written through lines.
+  CNcPostFile(PostStore& store, const SystemFiles& files, LineFiles& lines);
   virtual ~CNcPostFile() = default;
   CNcPostFile(const CNcPostFile&) = delete;
   CNcPostFile& operator=(const CNcPostFile&) = delete;
@@ -46,17 +72,15 @@ class CNcPostFile {
   void SetMaterialNames(std::u16string_view oldName, std::u16string_view newName);
   void SetThicknessNames(std::u16string_view oldName, std::u16string_view newName);
 
-  // Modes 0, 1, 2, 3, 15 and 105 fill the whole store for (postOld, materialOld,
-  // thicknessOld); other modes only the post name list. 0, or -1 when the file cannot be
-  // opened or the selected post's data is truncated or malformed.
-  int32_t Load(int32_t mode);
-  // Rewrites the post file from the store (modes of PostSaveMode). 0, or -1 with the post
-  // file left exactly as it was.
-  int32_t Save(int32_t mode);
-  int32_t Save(PostSaveMode mode) { return Save(static_cast<int32_t>(mode)); }
+  // Fills the store from the post file as mode says. Failed when the file cannot be opened
+  // or the selected post's data is truncated or malformed.
+  PostFileStatus Load(PostLoadMode mode);
+  // Rewrites the post file from the store. Failed (also for a value that names no mode) with
+  // the post file left exactly as it was.
+  PostFileStatus Save(PostSaveMode mode);
   // Brings a file written by an older version to the current layout; a missing file is left
-  // alone. 0, or -1 when a step could not replace the file (later steps are then not run).
-  int32_t UpgradePostFile();
+  // alone. Failed when a step could not replace the file (later steps are then not run).
+  PostFileStatus UpgradePostFile();
 
   const std::u16string& FileVersion() const { return fileVersion_; }
   int32_t SelectedMaterial() const { return selectedMaterial_; }
@@ -66,16 +90,20 @@ class CNcPostFile {
 
  private:
   // Load steps.
+  // Each read step is false when the post's data ends early or is malformed.
   bool FindPostSection(std::u16string_view postName);
-  int32_t ReadMaterialAndThicknessLines();
-  int32_t ReadPostHeader();
-  int32_t ReadSpecialCodeList(SpecialCodeList& list, int32_t rows);
-  int32_t ReadCondition();
-  int32_t ReadConditionBlock();
+  bool ReadMaterialAndThicknessLines();
+  bool ReadPostHeader();
+  bool ReadSpecialCodeList(SpecialCodeList& list, int32_t rows);
+  bool ReadCondition();
+  bool ReadConditionBlock();
   bool ReadLine(std::u16string& line);
+  bool OpenReader();
+  // The reader's close status; kTextNotOpen when none is open.
+  int32_t CloseReader();
 
   // Save steps.
-  void RunSaveSteps(int32_t mode);
+  void RunSaveSteps(PostSaveMode mode);
   void CopyToPost(std::u16string_view postName);
   void WriteHeader(std::u16string_view postName);
   void KeepConditions();
@@ -90,18 +118,19 @@ class CNcPostFile {
   void ForEachConditionLine(const std::function<bool(const std::u16string&)>& visit);
   void Write(std::u16string_view line);
   bool NextLine(std::u16string& line);
-  int32_t FinishSave();
+  PostFileStatus FinishSave();
   void CreateEmptyPostFile();
 
-  // One upgrade step (1 to 4) over the whole file.
-  int32_t RewritePostFile(int32_t step);
+  // Rewrites the whole file through step, under the current version line.
+  PostFileStatus RunUpgradeStep(PostUpgradeStep& step);
 
   PostStore& store_;
-  std::u16string systemFolder_;
+  DiskLineFiles disk_;
+  LineFiles& lines_;
 
   std::u16string fileVersion_;
-  Cnltextfilerw reader_;
-  Cnltextfilerw writer_;
+  std::unique_ptr<LineSource> reader_;
+  std::unique_ptr<LineSink> writer_;
   std::u16string pendingLine_;
   std::u16string postFilePath_;
   std::u16string scratchFilePath_;

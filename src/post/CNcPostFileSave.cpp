@@ -4,7 +4,6 @@
 #include <functional>
 
 #include "nctext/StringUtil.h"
-#include "platform/FileReplace.h"
 #include "post/CNcPostFile.h"
 #include "post/PostFileFormat.h"
 
@@ -25,8 +24,8 @@ void AppendField(std::u16string& line, std::u16string_view field) {
 
 std::u16string PostNameOf(std::u16string_view line) { return FieldAt(SplitPostLine(line), 1); }
 
-bool IsSaveMode(int32_t mode) {
-  switch (static_cast<PostSaveMode>(mode)) {
+bool IsSaveMode(PostSaveMode mode) {
+  switch (mode) {
     case PostSaveMode::SaveHeader:
     case PostSaveMode::SaveCopyPost:
     case PostSaveMode::SaveHeaderAlways:
@@ -45,52 +44,52 @@ bool IsSaveMode(int32_t mode) {
 }  // namespace
 
 void CNcPostFile::Write(std::u16string_view line) {
-  std::u16string text(line);
-  text.push_back(u'\n');
-  if (writer_.WriteString(std::move(text)) != 0) ioFailed_ = true;
+  if (writer_->WriteLine(line) != 0) ioFailed_ = true;
 }
 
 bool CNcPostFile::NextLine(std::u16string& line) {
-  const int32_t status = reader_.ReadString(line);
+  const int32_t status = reader_->ReadLine(line);
   if (status != 0 && status != kTextEndOfFile) ioFailed_ = true;
   return status == 0;
 }
 
-int32_t CNcPostFile::Save(int32_t mode) {
+PostFileStatus CNcPostFile::Save(PostSaveMode mode) {
   // An unknown mode would write a file without any post section: refuse it instead.
-  if (!IsSaveMode(mode)) return -1;
+  if (!IsSaveMode(mode)) return PostFileStatus::Failed;
   pendingLine_.clear();
   ioFailed_ = false;
-  if (writer_.Open(scratchFilePath_, OpenMode::CreateWrite) != 0) return -1;
+  writer_ = lines_.OpenWrite(scratchFilePath_);
+  if (writer_ == nullptr) return PostFileStatus::Failed;
   postCount_ = store_.postCount;
   materialCount_ = store_.materialCount;
   thicknessCount_ = store_.thicknessCount;
-  mode_ = mode;
+  mode_ = static_cast<int32_t>(mode);
   const std::u16string savedOld = postOld_;
   const std::u16string savedNew = postNew_;
-  if (mode == static_cast<int32_t>(PostSaveMode::SaveLoadedPost)) {
+  if (mode == PostSaveMode::SaveLoadedPost) {
     postOld_ = postNew_ = store_.lastLoadedPost;
   }
-  if (reader_.Open(postFilePath_, OpenMode::Read) != 0) {
+  if (!OpenReader()) {
     CreateEmptyPostFile();
     Write(CurrentVersionLine());
-    writer_.Close();
-    return -1;
+    writer_->Close();
+    writer_.reset();
+    return PostFileStatus::Failed;
   }
   Write(CurrentVersionLine());
   const int32_t posts = std::clamp(store_.postCount, 0, kMaxPosts);
   Write(JoinQuoted(store_.postNames.data(), posts));
   RunSaveSteps(mode);
-  const int32_t result = FinishSave();
-  if (mode == static_cast<int32_t>(PostSaveMode::SaveLoadedPost)) {
+  const PostFileStatus result = FinishSave();
+  if (mode == PostSaveMode::SaveLoadedPost) {
     postOld_ = savedOld;
     postNew_ = savedNew;
   }
   return result;
 }
 
-void CNcPostFile::RunSaveSteps(int32_t mode) {
-  switch (static_cast<PostSaveMode>(mode)) {
+void CNcPostFile::RunSaveSteps(PostSaveMode mode) {
+  switch (mode) {
     case PostSaveMode::SaveHeader:
     case PostSaveMode::SaveLoadedPost:
       if (postCount_ == 0) return;
@@ -122,9 +121,9 @@ void CNcPostFile::RunSaveSteps(int32_t mode) {
     case PostSaveMode::SaveReplaceCondition:
       CopyToPost(postOld_);
       WriteHeader(postOld_);
-      if (mode == static_cast<int32_t>(PostSaveMode::SaveRenameMaterial)) {
+      if (mode == PostSaveMode::SaveRenameMaterial) {
         RenameMaterialInConditions();
-      } else if (mode == static_cast<int32_t>(PostSaveMode::SaveDeleteCondition)) {
+      } else if (mode == PostSaveMode::SaveDeleteCondition) {
         DeleteCondition();
       } else {
         ReplaceCondition();
@@ -134,11 +133,15 @@ void CNcPostFile::RunSaveSteps(int32_t mode) {
   }
 }
 
-int32_t CNcPostFile::FinishSave() {
-  const int32_t readClose = reader_.Close();
-  const int32_t writeClose = writer_.Close();
-  if ((readClose != 0 && readClose != kTextNotOpen) || writeClose != 0 || ioFailed_) return -1;
-  return ReplaceFileAtomically(scratchFilePath_, postFilePath_) == 0 ? 0 : -1;
+PostFileStatus CNcPostFile::FinishSave() {
+  const int32_t readClose = CloseReader();
+  const int32_t writeClose = writer_->Close();
+  writer_.reset();
+  const bool closed = (readClose == 0 || readClose == kTextNotOpen) && writeClose == 0;
+  if (!closed || ioFailed_ || lines_.Replace(scratchFilePath_, postFilePath_) != 0) {
+    return PostFileStatus::Failed;
+  }
+  return PostFileStatus::Ok;
 }
 
 // Copies the sections before the one named postName (all of them when there is none), then
@@ -245,8 +248,8 @@ void CNcPostFile::WriteCondition(std::u16string_view material, std::u16string_vi
 // SaveCopyPost: after the new section's header, the conditions of the source post, read from
 // the start of the old file again.
 void CNcPostFile::CopyConditionsOf(std::u16string_view postName) {
-  reader_.Close();
-  if (reader_.Open(postFilePath_, OpenMode::Read) != 0) {
+  CloseReader();
+  if (!OpenReader()) {
     ioFailed_ = true;
     return;
   }

@@ -1,12 +1,25 @@
-// The upgrading part of CNcPostFile: each step rewrites the whole post file through the
-// scratch file, on the result of the step before.
+// The upgrading part of CNcPostFile: one step per older layout, each rewriting the whole post
+// file through the scratch file, on the result of the step before.
 #include <algorithm>
+#include <functional>
 
 #include "nctext/StringUtil.h"
 #include "post/CNcPostFile.h"
 #include "post/PostFileFormat.h"
 
 namespace qv {
+
+// One upgrade step: sees every line after the old version line and writes what the new file
+// holds in its place.
+class PostUpgradeStep {
+ public:
+  using Writer = std::function<void(std::u16string_view)>;
+  virtual ~PostUpgradeStep() = default;
+  virtual void Line(const std::u16string& line, const Writer& write) = 0;
+  // What the file still needs after its last line.
+  virtual void End(const Writer&) {}
+};
+
 namespace {
 
 // Version 1.17 and older had no string-unit special codes: 40 rows per post.
@@ -14,90 +27,134 @@ constexpr int32_t kAddedStringCodeLines = 2 * kSpecialCodeRows;
 // Conditions before version 1.51 had 29 lines after their header.
 constexpr int32_t kOldConditionBodyLines = 29;
 
+// "Version 0.00": the short HeadPostCond line becomes the full one, followed by the sequence
+// lines that version lacked (an empty code and 0).
+class RebuildZeroVersion : public PostUpgradeStep {
+ public:
+  explicit RebuildZeroVersion(const PostRecord& record) : record_(record) {}
+  void Line(const std::u16string& line, const Writer& write) override {
+    if (!FirstFieldIs(line, kHeadPostCond)) {
+      write(line);
+      return;
+    }
+    const std::vector<std::u16string> fields = SplitPostLine(line);
+    std::vector<int32_t> values = PostValuesOf(record_);
+    values[0] = ToInt(FieldAt(fields, 2));
+    values[1] = ToInt(FieldAt(fields, 3));
+    std::fill(values.begin() + 2, values.begin() + 5, 0);
+    write(PostConditionLine(ToInt(FieldAt(fields, 1)), values.data(), values.size()));
+    write(u"");
+    write(u"0");
+  }
+
+ private:
+  const PostRecord& record_;
+};
+
+// 1.17 and older: 40 empty string-code rows at the end of every post header, before its first
+// condition or, for a post without conditions, before the next section.
+class AddStringCodeRows : public PostUpgradeStep {
+ public:
+  void Line(const std::u16string& line, const Writer& write) override {
+    const bool header = FirstFieldIs(line, kHeadPostCond);
+    if (headerOpen_ &&
+        (header || FirstFieldIs(line, kHeadManuCond) || FirstFieldIs(line, kHeadPostName))) {
+      End(write);
+    }
+    if (header) headerOpen_ = true;
+    write(line);
+  }
+  void End(const Writer& write) override {
+    if (!headerOpen_) return;
+    for (int32_t i = 0; i < kAddedStringCodeLines; ++i) write(u"");
+    headerOpen_ = false;
+  }
+
+ private:
+  bool headerOpen_ = false;
+};
+
+// Before 1.24: the four subprogram lines after every HeadPostCond line.
+class AddSubprogramLines : public PostUpgradeStep {
+ public:
+  void Line(const std::u16string& line, const Writer& write) override {
+    write(line);
+    if (!StartsWith(line, kHeadPostCond)) return;
+    for (const char16_t* code : {u"M98", u"P", u"O", u"M99"}) write(code);
+  }
+};
+
+// Before 1.51: every condition keeps at most 29 lines after its header and is padded with
+// empty lines to 31.
+class PadConditions : public PostUpgradeStep {
+ public:
+  void Line(const std::u16string& line, const Writer& write) override {
+    if (StartsWith(line, kHeadManuCond)) {
+      End(write);
+      write(line);
+      copied_ = 0;
+      return;
+    }
+    if (copied_ >= kOldConditionBodyLines || StartsWith(line, kHeadPostName)) {
+      End(write);
+    } else if (copied_ >= 0) {
+      ++copied_;
+    }
+    write(line);
+  }
+  void End(const Writer& write) override {
+    for (; copied_ >= 0 && copied_ < kConditionBodyLines; ++copied_) write(u"");
+    copied_ = -1;
+  }
+
+ private:
+  int32_t copied_ = -1;  // lines copied after a condition header, -1 outside a condition
+};
+
 }  // namespace
 
-int32_t CNcPostFile::UpgradePostFile() {
-  if (reader_.Open(postFilePath_, OpenMode::Read) != 0) return 0;
+PostFileStatus CNcPostFile::UpgradePostFile() {
+  if (!OpenReader()) return PostFileStatus::Ok;
   std::u16string first;
-  reader_.ReadString(first);
-  reader_.Close();
-  const int32_t version = VersionHundredths(first);
+  ReadLine(first);
+  CloseReader();
+  const int32_t version = PostFileVersion100(first);
   if (first == u"Version 0.00") {
-    if (RewritePostFile(1) != 0) return -1;
+    RebuildZeroVersion rebuild(store_.record);
+    if (RunUpgradeStep(rebuild) != PostFileStatus::Ok) return PostFileStatus::Failed;
     store_.record.fromRowCount = kSpecialCodeRows;
     store_.record.toRowCount = kSpecialCodeRows;
   }
-  if (version <= 117 && RewritePostFile(2) != 0) return -1;
-  if (version < 124 && RewritePostFile(3) != 0) return -1;
-  if (version < 151 && RewritePostFile(4) != 0) return -1;
-  return 0;
+  AddStringCodeRows stringCodeRows;
+  AddSubprogramLines subprogramLines;
+  PadConditions conditions;
+  const std::pair<bool, PostUpgradeStep*> steps[] = {
+      {version <= 117, &stringCodeRows},
+      {version < 124, &subprogramLines},
+      {version < 151, &conditions},
+  };
+  for (const auto& [due, step] : steps) {
+    if (due && RunUpgradeStep(*step) != PostFileStatus::Ok) return PostFileStatus::Failed;
+  }
+  return PostFileStatus::Ok;
 }
 
-// One upgrade step over the whole file; the old first line gives way to the current one.
-int32_t CNcPostFile::RewritePostFile(int32_t step) {
+PostFileStatus CNcPostFile::RunUpgradeStep(PostUpgradeStep& step) {
   ioFailed_ = false;
   pendingLine_.clear();
-  if (writer_.Open(scratchFilePath_, OpenMode::CreateWrite) != 0) return -1;
-  if (reader_.Open(postFilePath_, OpenMode::Read) != 0) {
-    writer_.Close();
-    return -1;
+  writer_ = lines_.OpenWrite(scratchFilePath_);
+  if (writer_ == nullptr) return PostFileStatus::Failed;
+  if (!OpenReader()) {
+    writer_->Close();
+    writer_.reset();
+    return PostFileStatus::Failed;
   }
-  Write(CurrentVersionLine());
+  const PostUpgradeStep::Writer write = [this](std::u16string_view line) { Write(line); };
+  write(CurrentVersionLine());
   std::u16string line;
   NextLine(line);
-  bool headerOpen = false;      // step 2: a post header still waiting for its 40 lines
-  int32_t conditionLines = -1;  // step 4: lines copied after a condition header, -1 outside
-  auto padCondition = [this, &conditionLines] {
-    for (; conditionLines >= 0 && conditionLines < kConditionBodyLines; ++conditionLines) {
-      Write(u"");
-    }
-    conditionLines = -1;
-  };
-  while (NextLine(line)) {
-    if (step == 1 && FirstFieldIs(line, kHeadPostCond)) {
-      const std::vector<std::u16string> fields = SplitPostLine(line);
-      std::vector<int32_t> values = PostValuesOf(store_.record);
-      values[0] = ToInt(FieldAt(fields, 2));
-      values[1] = ToInt(FieldAt(fields, 3));
-      std::fill(values.begin() + 2, values.begin() + 5, 0);
-      Write(PostConditionLine(ToInt(FieldAt(fields, 1)), values.data(), values.size()));
-      Write(u"");
-      Write(u"0");
-      continue;
-    }
-    if (step == 2) {
-      // The rows go at the end of the header: before its first condition, or before the next
-      // section when the post has none, never into another post's header.
-      const bool condition = FirstFieldIs(line, kHeadManuCond);
-      const bool header = FirstFieldIs(line, kHeadPostCond);
-      if (headerOpen && (condition || header || FirstFieldIs(line, kHeadPostName))) {
-        for (int32_t i = 0; i < kAddedStringCodeLines; ++i) Write(u"");
-        headerOpen = false;
-      }
-      if (header) headerOpen = true;
-    }
-    if (step == 4) {
-      if (StartsWith(line, kHeadManuCond)) {
-        padCondition();
-        Write(line);
-        conditionLines = 0;
-        continue;
-      }
-      if (conditionLines >= kOldConditionBodyLines || StartsWith(line, kHeadPostName)) {
-        padCondition();
-      } else if (conditionLines >= 0) {
-        ++conditionLines;
-      }
-    }
-    Write(line);
-    if (step == 3 && StartsWith(line, kHeadPostCond)) {
-      for (const char16_t* code : {u"M98", u"P", u"O", u"M99"}) Write(code);
-    }
-  }
-  if (headerOpen) {
-    for (int32_t i = 0; i < kAddedStringCodeLines; ++i) Write(u"");
-  }
-  padCondition();
+  while (NextLine(line)) step.Line(line, write);
+  step.End(write);
   return FinishSave();
 }
 

@@ -1,7 +1,5 @@
 #include "post/PostFileFormat.h"
 
-#include <cmath>
-
 #include "nctext/CnlStringAnlyss.h"
 #include "nctext/StringUtil.h"
 #include "post/CNcPostFile.h"
@@ -54,11 +52,8 @@ std::u16string CurrentVersionLine() {
   return line;
 }
 
-int32_t VersionHundredths(std::u16string_view firstLine) {
-  const std::u16string_view last =
-      firstLine.size() > 4 ? firstLine.substr(firstLine.size() - 4) : firstLine;
-  // The small bias keeps 1.17 at 117 although 1.17 * 100 is 116.99999... in binary.
-  return static_cast<int32_t>(std::trunc(ToDouble(last) * 100.0 + 1e-7));
+int32_t PostFileVersion100(std::u16string_view line) {
+  return VersionTimes100(line.size() > 4 ? line.substr(line.size() - 4) : line);
 }
 
 std::u16string PostConditionLine(int32_t coordinateMode, const int32_t* values, size_t count) {

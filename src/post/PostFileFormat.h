@@ -33,9 +33,9 @@ std::u16string JoinQuoted(const std::u16string* names, int32_t count);
 // "Version 1.69".
 std::u16string CurrentVersionLine();
 
-// The version of a first line, as the upgrade compares it: its last four characters read as
-// a decimal number, times 100, truncated.
-int32_t VersionHundredths(std::u16string_view firstLine);
+// The version of a post file's first line (or of the text after "Version "), as the upgrade
+// and the conversion tables compare it: its last four characters, times 100 ("1.13" -> 113).
+int32_t PostFileVersion100(std::u16string_view line);
 
 // "HeadPostCond" with coordinateMode and the 30 values, each after one space.
 std::u16string PostConditionLine(int32_t coordinateMode, const int32_t* values, size_t count);

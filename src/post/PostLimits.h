@@ -9,8 +9,6 @@ namespace qv {
 inline constexpr int32_t kMaxPosts = 10;
 inline constexpr int32_t kMaxMaterials = 30;
 inline constexpr int32_t kMaxThicknesses = 20;
-// Longest material or thickness name, in UTF-16 units; longer names are cut.
-inline constexpr int32_t kMaxNameLength = 40;
 // Rows of each line-unit and string-unit special-code list.
 inline constexpr int32_t kSpecialCodeRows = 20;
 // Blocks in the additional special code file.

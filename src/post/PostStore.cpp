@@ -2,10 +2,6 @@
 
 namespace qv {
 
-std::u16string CutName(std::u16string_view name) {
-  return std::u16string(name.substr(0, static_cast<size_t>(kMaxNameLength)));
-}
-
 int32_t ThicknessCountOf(const PostStore& store, int32_t materialIndex) {
   if (materialIndex < 0 || materialIndex >= kMaxMaterials) return 0;
   const ThicknessNameRow& row = store.thicknessNames[static_cast<size_t>(materialIndex)];

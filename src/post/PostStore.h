@@ -5,20 +5,12 @@
 #include <string>
 #include <string_view>
 
+#include "nctext/NamePair.h"
 #include "post/MachiningCondition.h"
 #include "post/PostLimits.h"
 #include "post/PostRecord.h"
 
 namespace qv {
-
-// A selected name as stored in the file (oldName) and as it is to be written (newName); both
-// are equal unless an operation renames.
-struct SelectionPair {
-  std::u16string oldName;
-  std::u16string newName;
-
-  bool operator==(const SelectionPair&) const = default;
-};
 
 using PostNameTable = std::array<std::u16string, kMaxPosts>;
 using MaterialNameTable = std::array<std::u16string, kMaxMaterials>;
@@ -38,9 +30,9 @@ struct PostStore {
   // Each material's list ends at its first empty slot.
   ThicknessNameTable thicknessNames;
 
-  SelectionPair post;
-  SelectionPair material;
-  SelectionPair thickness;
+  NamePair post;
+  NamePair material;
+  NamePair thickness;
 
   PostRecord record;
   MachiningCondition condition;
@@ -50,9 +42,6 @@ struct PostStore {
 
   bool operator==(const PostStore&) const = default;
 };
-
-// A name cut to the longest name the tables hold.
-std::u16string CutName(std::u16string_view name);
 
 // Number of thickness names of the material in slot materialIndex (up to the first empty
 // slot); 0 for an index outside the table.

@@ -2,22 +2,12 @@
 
 #include <algorithm>
 
-#include "nctext/Cnltextfilerw.h"
 #include "nctext/StringUtil.h"
-#include "platform/FileReplace.h"
-#include "platform/ProgramFolder.h"
+#include "post/CNcPostFile.h"
 #include "post/PostLimits.h"
 
 namespace qv {
 namespace {
-
-constexpr std::u16string_view kInitFailed = u"初期化に失敗しました";
-constexpr std::u16string_view kPostMissing = u"ポストデータが存在しませんでした";
-constexpr std::u16string_view kReadFailed = u"データの読み込みに失敗しました";
-constexpr std::u16string_view kPostDataNotFound = u"POSTデータが見つかりません";
-constexpr std::u16string_view kWriteFailed = u"POSTデータの書き込みに失敗しました";
-constexpr std::u16string_view kNoPosts = u"POSTが存在しません";
-constexpr std::u16string_view kFileNotFound = u"追加特殊コードファイルが見つかりません";
 
 SpecialCodePair SplitPair(std::u16string_view line) {
   const size_t space = line.find(u' ');
@@ -25,13 +15,14 @@ SpecialCodePair SplitPair(std::u16string_view line) {
   return {std::u16string(line.substr(0, space)), std::u16string(line.substr(space + 1))};
 }
 
-bool ReadAllLines(const std::u16string& path, std::vector<std::u16string>& lines) {
-  Cnltextfilerw file;
-  if (file.Open(path, OpenMode::Read) != 0) return false;
+bool ReadAllLines(LineFiles& files, const std::u16string& path,
+                  std::vector<std::u16string>& lines) {
+  const std::unique_ptr<LineSource> file = files.OpenRead(path);
+  if (file == nullptr) return false;
   std::u16string line;
   int32_t status = 0;
-  while ((status = file.ReadString(line)) == 0) lines.push_back(line);
-  file.Close();
+  while ((status = file->ReadLine(line)) == 0) lines.push_back(line);
+  file->Close();
   return status == kTextEndOfFile;
 }
 
@@ -50,54 +41,53 @@ std::vector<std::u16string> QuotedNames(std::u16string_view line) {
 
 }  // namespace
 
-SpecialCodeFile::SpecialCodeFile() : SpecialCodeFile(SystemPath(u"")) {}
+SpecialCodeFile::SpecialCodeFile(const SystemFiles& files) : SpecialCodeFile(files, disk_) {}
 
-SpecialCodeFile::SpecialCodeFile(std::u16string systemFolder)
-    : systemFolder_(std::move(systemFolder)) {
-  if (!systemFolder_.empty() && systemFolder_.back() != u'/') systemFolder_.push_back(u'/');
-  path_ = systemFolder_ + u"Quorvalen1.pst";
-  scratchPath_ = systemFolder_ + u"Temp1.dat";
-  postFilePath_ = systemFolder_ + u"Quorvalen.pst";
-}
+// Binds lines_ to disk_ only; disk_ holds no state, so its later construction changes nothing.
+SpecialCodeFile::SpecialCodeFile(const SystemFiles& files, LineFiles& lines)
+    : lines_(lines),
+      path_(files.System(u"Quorvalen1.pst")),
+      scratchPath_(files.System(u"Temp1.dat")),
+      postFilePath_(files.System(kPostFileName)) {}
 
-std::u16string SpecialCodeFile::CreateSpecialCodeFile() {
-  Cnltextfilerw probe;
-  if (probe.Open(path_, OpenMode::Read) == 0) return {};
+SpecialCodeStatus SpecialCodeFile::CreateSpecialCodeFile() {
+  if (lines_.OpenRead(path_) != nullptr) return SpecialCodeStatus::Ok;
   std::vector<Block> blocks;
   for (int32_t i = 1; i <= kSpecialCodeBlocks; ++i) blocks.push_back({Sprintf("[POST%d]", i), {}});
-  return WriteBlocks(blocks).empty() ? std::u16string() : std::u16string(kInitFailed);
+  return WriteBlocks(blocks) == SpecialCodeStatus::Ok ? SpecialCodeStatus::Ok
+                                                      : SpecialCodeStatus::InitFailed;
 }
 
-std::u16string SpecialCodeFile::ReadSpecialCodes(std::u16string_view postName,
-                                                 std::vector<SpecialCodePair>& pairs) {
+SpecialCodeStatus SpecialCodeFile::ReadSpecialCodes(std::u16string_view postName,
+                                                    std::vector<SpecialCodePair>& pairs) {
   pairs.clear();
-  Cnltextfilerw file;
-  if (file.Open(path_, OpenMode::Read) != 0) return std::u16string(kInitFailed);
+  const std::unique_ptr<LineSource> file = lines_.OpenRead(path_);
+  if (file == nullptr) return SpecialCodeStatus::InitFailed;
   std::u16string line;
   for (int32_t block = 0; block < kSpecialCodeBlocks; ++block) {
     std::u16string name;
-    if (file.ReadString(name) != 0 || file.ReadString(line) != 0) {
-      return std::u16string(kReadFailed);
+    if (file->ReadLine(name) != 0 || file->ReadLine(line) != 0) {
+      return SpecialCodeStatus::ReadFailed;
     }
     const int32_t count = ToInt(line);
     for (int32_t i = 0; i < count; ++i) {
-      if (file.ReadString(line) != 0) {
+      if (file->ReadLine(line) != 0) {
         pairs.clear();
-        return std::u16string(kReadFailed);
+        return SpecialCodeStatus::ReadFailed;
       }
       if (name == postName) pairs.push_back(SplitPair(line));
     }
-    if (name == postName) return {};
+    if (name == postName) return SpecialCodeStatus::Ok;
   }
-  return std::u16string(kPostMissing);
+  return SpecialCodeStatus::PostNotInFile;
 }
 
 // Splits the file into blocks by its counts. A count that runs past the end takes the lines
 // there are, so a damaged file is rewritten consistently instead of misread.
-std::u16string SpecialCodeFile::ReadBlocks(std::vector<Block>& blocks,
-                                           std::u16string_view openFailure) const {
+SpecialCodeStatus SpecialCodeFile::ReadBlocks(std::vector<Block>& blocks,
+                                              SpecialCodeStatus openFailure) const {
   std::vector<std::u16string> lines;
-  if (!ReadAllLines(path_, lines)) return std::u16string(openFailure);
+  if (!ReadAllLines(lines_, path_, lines)) return openFailure;
   size_t i = 0;
   while (i < lines.size()) {
     Block block{lines[i], {}};
@@ -111,32 +101,32 @@ std::u16string SpecialCodeFile::ReadBlocks(std::vector<Block>& blocks,
     i += count;
     blocks.push_back(std::move(block));
   }
-  return {};
+  return SpecialCodeStatus::Ok;
 }
 
-std::u16string SpecialCodeFile::WriteBlocks(const std::vector<Block>& blocks) const {
-  Cnltextfilerw file;
-  if (file.Open(scratchPath_, OpenMode::CreateWrite) != 0) return std::u16string(kWriteFailed);
+SpecialCodeStatus SpecialCodeFile::WriteBlocks(const std::vector<Block>& blocks) const {
+  const std::unique_ptr<LineSink> file = lines_.OpenWrite(scratchPath_);
+  if (file == nullptr) return SpecialCodeStatus::WriteFailed;
   bool failed = false;
-  auto write = [&file, &failed](std::u16string text) {
-    text.push_back(u'\n');
-    if (file.WriteString(std::move(text)) != 0) failed = true;
+  auto write = [&file, &failed](std::u16string_view line) {
+    if (file->WriteLine(line) != 0) failed = true;
   };
   for (const Block& block : blocks) {
     write(block.name);
     write(Sprintf("%zu", block.pairLines.size()));
     for (const std::u16string& pair : block.pairLines) write(pair);
   }
-  if (file.Close() != 0 || failed || ReplaceFileAtomically(scratchPath_, path_) != 0) {
-    return std::u16string(kWriteFailed);
+  if (file->Close() != 0 || failed || lines_.Replace(scratchPath_, path_) != 0) {
+    return SpecialCodeStatus::WriteFailed;
   }
-  return {};
+  return SpecialCodeStatus::Ok;
 }
 
-std::u16string SpecialCodeFile::WriteSpecialCodes(std::u16string_view postName,
-                                                  const std::vector<SpecialCodePair>& pairs) {
+SpecialCodeStatus SpecialCodeFile::WriteSpecialCodes(std::u16string_view postName,
+                                                     const std::vector<SpecialCodePair>& pairs) {
   std::vector<Block> blocks;
-  if (std::u16string failure = ReadBlocks(blocks, kPostDataNotFound); !failure.empty()) {
+  if (const SpecialCodeStatus failure = ReadBlocks(blocks, SpecialCodeStatus::PostDataNotFound);
+      failure != SpecialCodeStatus::Ok) {
     return failure;
   }
   const auto block = std::find_if(blocks.begin(), blocks.end(),
@@ -152,27 +142,29 @@ std::u16string SpecialCodeFile::WriteSpecialCodes(std::u16string_view postName,
   return WriteBlocks(blocks);
 }
 
-std::u16string SpecialCodeFile::RenameSpecialCodeBlock(std::u16string_view oldName,
-                                                       std::u16string_view newName) {
+SpecialCodeStatus SpecialCodeFile::RenameSpecialCodeBlock(std::u16string_view oldName,
+                                                          std::u16string_view newName) {
   std::vector<Block> blocks;
-  if (std::u16string failure = ReadBlocks(blocks, kPostDataNotFound); !failure.empty()) {
+  if (const SpecialCodeStatus failure = ReadBlocks(blocks, SpecialCodeStatus::PostDataNotFound);
+      failure != SpecialCodeStatus::Ok) {
     return failure;
   }
   const auto block =
       std::find_if(blocks.begin(), blocks.end(), [&](const Block& b) { return b.name == oldName; });
-  if (block == blocks.end()) return {};
+  if (block == blocks.end()) return SpecialCodeStatus::Ok;
   block->name = newName;
   return WriteBlocks(blocks);
 }
 
-std::u16string SpecialCodeFile::RemoveSpecialCodeBlock(std::u16string_view name) {
+SpecialCodeStatus SpecialCodeFile::RemoveSpecialCodeBlock(std::u16string_view name) {
   std::vector<Block> blocks;
-  if (std::u16string failure = ReadBlocks(blocks, kPostDataNotFound); !failure.empty()) {
+  if (const SpecialCodeStatus failure = ReadBlocks(blocks, SpecialCodeStatus::PostDataNotFound);
+      failure != SpecialCodeStatus::Ok) {
     return failure;
   }
   const auto block =
       std::find_if(blocks.begin(), blocks.end(), [&](const Block& b) { return b.name == name; });
-  if (block == blocks.end()) return {};
+  if (block == blocks.end()) return SpecialCodeStatus::Ok;
   blocks.erase(block);
   blocks.push_back({std::u16string(kUnusedBlockName), {}});
   return WriteBlocks(blocks);
@@ -180,11 +172,12 @@ std::u16string SpecialCodeFile::RemoveSpecialCodeBlock(std::u16string_view name)
 
 // The last block is dropped whole (normally an unused one with no pairs), so the file keeps
 // its block count and never loses a block's pair lines into the next block.
-std::u16string SpecialCodeFile::CopySpecialCodeBlock(std::u16string_view source,
-                                                     std::u16string_view newName,
-                                                     int32_t position) {
+SpecialCodeStatus SpecialCodeFile::CopySpecialCodeBlock(std::u16string_view source,
+                                                        std::u16string_view newName,
+                                                        int32_t position) {
   std::vector<Block> blocks;
-  if (std::u16string failure = ReadBlocks(blocks, kPostDataNotFound); !failure.empty()) {
+  if (const SpecialCodeStatus failure = ReadBlocks(blocks, SpecialCodeStatus::PostDataNotFound);
+      failure != SpecialCodeStatus::Ok) {
     return failure;
   }
   Block copy{std::u16string(newName), {}};
@@ -197,20 +190,21 @@ std::u16string SpecialCodeFile::CopySpecialCodeBlock(std::u16string_view source,
   return WriteBlocks(blocks);
 }
 
-std::u16string SpecialCodeFile::SyncSpecialCodeFile() {
-  Cnltextfilerw postFile;
-  if (postFile.Open(postFilePath_, OpenMode::Read) != 0) return std::u16string(kPostDataNotFound);
+SpecialCodeStatus SpecialCodeFile::SyncSpecialCodeFile() {
+  const std::unique_ptr<LineSource> postFile = lines_.OpenRead(postFilePath_);
+  if (postFile == nullptr) return SpecialCodeStatus::PostDataNotFound;
   std::u16string line;
-  postFile.ReadString(line);
+  postFile->ReadLine(line);
   line.clear();
-  postFile.ReadString(line);
-  postFile.Close();
+  postFile->ReadLine(line);
+  postFile->Close();
   std::vector<std::u16string> names = QuotedNames(line);
-  if (names.empty()) return std::u16string(kNoPosts);
+  if (names.empty()) return SpecialCodeStatus::NoPosts;
   if (names.size() > static_cast<size_t>(kSpecialCodeBlocks)) names.resize(kSpecialCodeBlocks);
 
   std::vector<Block> blocks;
-  if (std::u16string failure = ReadBlocks(blocks, kFileNotFound); !failure.empty()) {
+  if (const SpecialCodeStatus failure = ReadBlocks(blocks, SpecialCodeStatus::FileNotFound);
+      failure != SpecialCodeStatus::Ok) {
     return failure;
   }
   if (blocks.size() > static_cast<size_t>(kSpecialCodeBlocks)) blocks.resize(kSpecialCodeBlocks);

@@ -5,6 +5,10 @@
 #include <string_view>
 #include <vector>
 
+#include "nctext/LineFiles.h"
+#include "platform/SystemFiles.h"
+#include "post/SpecialCodeStatus.h"
+
 namespace qv {
 
 // One special code II pair: text to find and its replacement.
@@ -19,33 +23,37 @@ struct SpecialCodePair {
 inline constexpr std::u16string_view kUnusedBlockName = u"[POST Not Use Post Data Don't Select]";
 
 // The additional special code file "System/Quorvalen1.pst": ten blocks of a post name, a
-// pair count and the pairs. Every operation returns an empty string on success or the
-// message to show; it shows nothing itself. Every rewrite goes through a scratch file that
+// pair count and the pairs. Every operation returns its status and shows nothing (the editors
+// show SpecialCodeMessage). Every rewrite goes through a scratch file that
 // replaces the file in one atomic rename.
 class SpecialCodeFile {
  public:
-  // Works on the files of the program folder's System folder.
-  SpecialCodeFile();
-  // Works on the files in systemFolder.
-  explicit SpecialCodeFile(std::u16string systemFolder);
+  // Works on "System/Quorvalen1.pst" of files (through "System/Temp1.dat"), reading the post
+  // names from "System/Quorvalen.pst".
+  explicit SpecialCodeFile(const SystemFiles& files);
+  // The same, with the files read and written through lines.
+  SpecialCodeFile(const SystemFiles& files, LineFiles& lines);
+  SpecialCodeFile(const SpecialCodeFile&) = delete;
+  SpecialCodeFile& operator=(const SpecialCodeFile&) = delete;
 
   // Creates the file with blocks "[POST1]" to "[POST10]" when it cannot be read.
-  std::u16string CreateSpecialCodeFile();
+  SpecialCodeStatus CreateSpecialCodeFile();
   // The pairs of the post's block among the first ten blocks.
-  std::u16string ReadSpecialCodes(std::u16string_view postName,
-                                  std::vector<SpecialCodePair>& pairs);
+  SpecialCodeStatus ReadSpecialCodes(std::u16string_view postName,
+                                     std::vector<SpecialCodePair>& pairs);
   // Replaces the pairs of the post's block; pairs with an empty "from" are dropped.
-  std::u16string WriteSpecialCodes(std::u16string_view postName,
-                                   const std::vector<SpecialCodePair>& pairs);
-  std::u16string RenameSpecialCodeBlock(std::u16string_view oldName, std::u16string_view newName);
+  SpecialCodeStatus WriteSpecialCodes(std::u16string_view postName,
+                                      const std::vector<SpecialCodePair>& pairs);
+  SpecialCodeStatus RenameSpecialCodeBlock(std::u16string_view oldName,
+                                           std::u16string_view newName);
   // Removes the block and appends an unused one, so the file keeps ten blocks.
-  std::u16string RemoveSpecialCodeBlock(std::u16string_view name);
+  SpecialCodeStatus RemoveSpecialCodeBlock(std::u16string_view name);
   // Inserts a copy of source's pairs named newName before the block at position (0-based)
   // and drops the last block.
-  std::u16string CopySpecialCodeBlock(std::u16string_view source, std::u16string_view newName,
-                                      int32_t position);
+  SpecialCodeStatus CopySpecialCodeBlock(std::u16string_view source, std::u16string_view newName,
+                                         int32_t position);
   // Rewrites the file so that its blocks follow the post file's name list.
-  std::u16string SyncSpecialCodeFile();
+  SpecialCodeStatus SyncSpecialCodeFile();
 
   const std::u16string& Path() const { return path_; }
 
@@ -54,10 +62,11 @@ class SpecialCodeFile {
     std::u16string name;
     std::vector<std::u16string> pairLines;
   };
-  std::u16string ReadBlocks(std::vector<Block>& blocks, std::u16string_view openFailure) const;
-  std::u16string WriteBlocks(const std::vector<Block>& blocks) const;
+  SpecialCodeStatus ReadBlocks(std::vector<Block>& blocks, SpecialCodeStatus openFailure) const;
+  SpecialCodeStatus WriteBlocks(const std::vector<Block>& blocks) const;
 
-  std::u16string systemFolder_;
+  DiskLineFiles disk_;
+  LineFiles& lines_;
   std::u16string path_;
   std::u16string scratchPath_;
   std::u16string postFilePath_;

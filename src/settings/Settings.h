@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "nctext/NamePair.h"
+
 namespace qv {
 
 // The settings version this program writes; a file of any version reads into it.
@@ -13,17 +15,8 @@ inline constexpr int kInputConversionSets = 10;
 inline constexpr int kConversionRows = 40;
 // The older single input conversion table of settings before version 1.23.
 inline constexpr int kOldConversionRows = 20;
-// Characters of the file filter buffers and of the material and thickness name buffers, the
-// terminator included.
+// Characters of the file filter buffers, the terminator included.
 inline constexpr size_t kFilterBufferSize = 500;
-inline constexpr size_t kNameBufferSize = 41;
-
-// An old name (as stored) and a new name (to write); equal in ordinary use.
-struct NamePair {
-  std::u16string oldName;
-  std::u16string newName;
-  bool operator==(const NamePair&) const = default;
-};
 
 // The main window placement of section "Dialog".
 struct DialogPlacement {

@@ -1,7 +1,6 @@
 #include "settings/SettingsFile.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "nctext/ProfileFile.h"
 #include "nctext/StringUtil.h"
@@ -34,8 +33,8 @@ std::u16string StringTableKey(char16_t column, int32_t row) {
 
 void ReadSelectionAndFolders(const ProfileFile& file, Settings& s, std::u16string_view folder) {
   const std::u16string post = file.GetString(kData, u"SavePost", u"");
-  const std::u16string material = file.GetString(kData, u"SaveMater", u"", kNameBufferSize);
-  const std::u16string thickness = file.GetString(kData, u"SaveThick", u"", kNameBufferSize);
+  const std::u16string material = CutName(file.GetString(kData, u"SaveMater", u""));
+  const std::u16string thickness = CutName(file.GetString(kData, u"SaveThick", u""));
   s.post = {post, post};
   s.material = {material, material};
   s.thickness = {thickness, thickness};
@@ -151,30 +150,18 @@ std::u16string DefaultFileFilter() {
          u"*.NC|*.NC|*.NCD|*.NCD|*.PTR|*.PTR|*.TAP|*.TAP|*.TAS|*.TAS||";
 }
 
-std::u16string SettingsPath(std::u16string_view programFolder) {
-  std::u16string path(programFolder);
-  if (path.empty() || path.back() != u'/') path.push_back(u'/');
-  return path + u"System/Quorvalen.ini";
-}
-
-int32_t VersionTimes100(std::u16string_view version) {
-  const double scaled = std::trunc(ToDouble(version) * 100.0);
-  // A nonsense version must not overflow the conversion.
-  if (!(scaled > -1e9)) return -1000000000;
-  if (scaled > 1e9) return 1000000000;
-  return static_cast<int32_t>(scaled);
-}
+std::u16string SettingsPath(const SystemFiles& files) { return files.System(u"Quorvalen.ini"); }
 
 std::u16string InputConversionKey(char16_t column, int32_t set, int32_t row) {
   return Sprintf("%c%d%02d", static_cast<char>(column), static_cast<int>((set + 1) % 10),
                  static_cast<int>(row + 1));
 }
 
-int32_t LoadSettings(Settings& settings, std::u16string_view programFolder) {
-  settings.profilePath = SettingsPath(programFolder);
+int32_t LoadSettings(Settings& settings, const SystemFiles& files) {
+  settings.profilePath = SettingsPath(files);
   ProfileFile file(settings.profilePath);
   const int32_t status = file.Load();
-  ReadSelectionAndFolders(file, settings, programFolder);
+  ReadSelectionAndFolders(file, settings, files.Folder());
   ReadOptions(file, settings);
   ReadTables(file, settings);
   ReadWindow(file, settings);

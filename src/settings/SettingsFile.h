@@ -4,20 +4,19 @@
 #include <string>
 #include <string_view>
 
+#include "platform/SystemFiles.h"
 #include "settings/Settings.h"
 
 namespace qv {
 
-// "<programFolder>/System/Quorvalen.ini".
-std::u16string SettingsPath(std::u16string_view programFolder);
-
-// A settings version read as a decimal number, times 100, truncated ("1.22" -> 122).
-int32_t VersionTimes100(std::u16string_view version);
+// "System/Quorvalen.ini" of the program's files.
+std::u16string SettingsPath(const SystemFiles& files);
 
 // Reads every setting except the current input conversion keys from the settings file of
-// programFolder; a missing file, section or key reads as its default. Returns 0, or the negative
-// status of a file that exists but cannot be read (the defaults then stand).
-int32_t LoadSettings(Settings& settings, std::u16string_view programFolder);
+// files; a missing file, section or key reads as its default (the file folders default to the
+// program folder). Returns 0, or the negative status of a file that exists but cannot be read
+// (the defaults then stand).
+int32_t LoadSettings(Settings& settings, const SystemFiles& files);
 
 // Reads the 800 "MHenkan" keys into the two input conversion columns. The older 20-row table,
 // when the settings held one, goes into rows 1 to 20 of the first postCount sets.

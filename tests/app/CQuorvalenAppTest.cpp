@@ -34,7 +34,7 @@ class CQuorvalenAppTest : public ::testing::Test {
     std::filesystem::create_directories(runtime_.Path());
   }
   AppPaths Paths() const { return {FromUtf8(home_.Path()), runtime_.Path()}; }
-  std::u16string Ini() const { return SettingsPath(FromUtf8(home_.Path())); }
+  std::u16string Ini() const { return SettingsPath(SystemFiles(FromUtf8(home_.Path()))); }
   void WriteIni(std::string_view utf8) { test::WriteBytes(Ini(), EncodeCp932(FromUtf8(utf8))); }
 
   test::TempDir home_;

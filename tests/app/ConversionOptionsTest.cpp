@@ -71,8 +71,8 @@ TEST_F(ConversionOptionsTest, TakeWritesTheRecordAndTheDerivedTexts) {
   EXPECT_EQ(store_.record.sequenceNumber, 10);
   EXPECT_EQ(runWide_.conversionType, 1);
   EXPECT_EQ(runWide_.g93Code, u"G92");
-  EXPECT_EQ(store_.post, (SelectionPair{u"POST1", u"POST1"}));
-  EXPECT_EQ(store_.thickness, (SelectionPair{u"1.6", u"1.6"}));
+  EXPECT_EQ(store_.post, (NamePair{u"POST1", u"POST1"}));
+  EXPECT_EQ(store_.thickness, (NamePair{u"1.6", u"1.6"}));
 
   ConversionOptions shown;
   ShowOptions(store_.record, runWide_, shown);

@@ -76,7 +76,7 @@ class SingleInstanceTest : public ::testing::Test {
     first_ = Start("");
     ASSERT_TRUE(WaitForReport("ready", std::chrono::seconds(20)));
   }
-  std::u16string Ini() const { return SettingsPath(FromUtf8(home_.Path())); }
+  std::u16string Ini() const { return SettingsPath(SystemFiles(FromUtf8(home_.Path()))); }
 
   test::TempDir home_;
   test::TempDir runtime_;

@@ -15,6 +15,7 @@
 #include "gui/MainWindow.h"
 #include "nctext/ProfileFile.h"
 #include "platform/InstanceChannel.h"
+#include "platform/SystemFiles.h"
 #include "settings/SettingsFile.h"
 
 namespace {
@@ -81,7 +82,7 @@ class GuiHostTest : public QObject {
     qv::GuiToolkit toolkit(argc, nullptr);
     qv::GuiHost host(toolkit);
     qv::CQuorvalenApp app(host, {Utf16(home.path()), runtime.path().toStdString()});
-    const std::u16string ini = qv::SettingsPath(Utf16(home.path()));
+    const std::u16string ini = qv::SettingsPath(qv::SystemFiles(Utf16(home.path())));
     const std::string socket =
         qv::InstanceSocketPath(runtime.path().toStdString(), qv::kInstanceMutexName);
     const std::u16string title = Utf16(qv::MainWindowTitle());

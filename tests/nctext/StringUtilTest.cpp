@@ -28,6 +28,17 @@ TEST(StringUtil, TrimAndCaseFolding) {
   EXPECT_GT(CompareNoCase(u"abcd", u"ABC"), 0);
 }
 
+// One reading for the settings and the post file: "1.13" must not fall to 112.
+TEST(StringUtil, VersionsReadAsTruncatedHundredths) {
+  EXPECT_EQ(VersionTimes100(u"1.13"), 113);
+  EXPECT_EQ(VersionTimes100(u"1.17"), 117);
+  EXPECT_EQ(VersionTimes100(u"1.22"), 122);
+  EXPECT_EQ(VersionTimes100(u"1.699"), 169);
+  EXPECT_EQ(VersionTimes100(u"-1.13"), -113);
+  EXPECT_EQ(VersionTimes100(u"abc"), 0);
+  EXPECT_EQ(VersionTimes100(u"1e300"), 1000000000);
+}
+
 TEST(StringUtil, ToIntReadsTheLeadingNumber) {
   EXPECT_EQ(ToInt(u"  -42abc"), -42);
   EXPECT_EQ(ToInt(u"+7"), 7);

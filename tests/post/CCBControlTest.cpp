@@ -16,10 +16,10 @@ class CCBControlTest : public ::testing::Test {
     posts_.OnSelection(list_);
   }
   // Runs a failing operation and checks that nothing changed.
-  std::u16string Refused(int32_t (CCBControl::*operation)(NameListControl&)) {
+  std::u16string Refused(NameEditResult (CCBControl::*operation)(NameListControl&)) {
     const auto items = posts_.Items();
     const auto shown = list_.Items();
-    EXPECT_EQ((posts_.*operation)(list_), -1);
+    EXPECT_EQ((posts_.*operation)(list_), NameEditResult::Refused);
     EXPECT_EQ(posts_.Items(), items);
     EXPECT_EQ(list_.Items(), shown);
     return posts_.Message();
@@ -32,7 +32,7 @@ class CCBControlTest : public ::testing::Test {
 TEST_F(CCBControlTest, AddAppendsInGivenOrderUpToTenPosts) {
   Start({u"ZETA", u"ALPHA"});
   list_.Type(u"beta");
-  ASSERT_EQ(posts_.Add(list_), 0);
+  ASSERT_EQ(posts_.Add(list_), NameEditResult::Done);
   EXPECT_EQ(list_.Items(), (std::vector<std::u16string>{u"ZETA", u"ALPHA", u"BETA"}));
   EXPECT_EQ(list_.SelectedIndex(), 2);
   EXPECT_EQ(posts_.Items()[2], u"BETA");
@@ -45,11 +45,11 @@ TEST_F(CCBControlTest, AddAppendsInGivenOrderUpToTenPosts) {
 
   for (int i = 3; i < 10; ++i) {
     list_.Type(Sprintf("P%d", i));
-    ASSERT_EQ(posts_.Add(list_), 0);
+    ASSERT_EQ(posts_.Add(list_), NameEditResult::Done);
   }
   list_.Type(u"ELEVENTH");
   EXPECT_EQ(Refused(&CCBControl::Add), u"これ以上項目の登録はできません");
-  EXPECT_EQ(posts_.Status(), 11);
+  EXPECT_EQ(posts_.Status(), NameListStatus::Full);
 }
 
 TEST_F(CCBControlTest, AddRefusesEmptyAndListedNames) {
@@ -58,7 +58,7 @@ TEST_F(CCBControlTest, AddRefusesEmptyAndListedNames) {
   EXPECT_EQ(Refused(&CCBControl::Add), u"追加する文字が入力されていません");
   list_.Type(u"post2");
   EXPECT_EQ(Refused(&CCBControl::Add), u"同一文字が既にあります");
-  EXPECT_EQ(posts_.Status(), 101);
+  EXPECT_EQ(posts_.Status(), NameListStatus::AddNameListed);
 }
 
 TEST_F(CCBControlTest, ChangeRenamesInPlace) {
@@ -66,7 +66,7 @@ TEST_F(CCBControlTest, ChangeRenamesInPlace) {
   list_.Select(1);
   posts_.OnSelection(list_);
   list_.Type(u"NEW");
-  ASSERT_EQ(posts_.Change(list_), 0);
+  ASSERT_EQ(posts_.Change(list_), NameEditResult::Done);
   EXPECT_EQ(posts_.Items()[1], u"NEW");
   EXPECT_EQ(list_.SelectedIndex(), 1);
   std::u16string oldName, newName;
@@ -81,10 +81,10 @@ TEST_F(CCBControlTest, ChangeRefusals) {
   EXPECT_EQ(Refused(&CCBControl::Change), u"項目が選択されていません");
   list_.Type(u"POST1");
   EXPECT_EQ(Refused(&CCBControl::Change), u"同一文字が既にあります");
-  EXPECT_EQ(posts_.Status(), 200);
+  EXPECT_EQ(posts_.Status(), NameListStatus::ChangeNameUnchanged);
   list_.Type(u"POST2");
   EXPECT_EQ(Refused(&CCBControl::Change), u"同一文字が既にあります");
-  EXPECT_EQ(posts_.Status(), 201);
+  EXPECT_EQ(posts_.Status(), NameListStatus::ChangeNameListed);
   posts_.SetSelection(u"GONE", u"GONE");
   list_.Type(u"OTHER");
   EXPECT_EQ(Refused(&CCBControl::Change), u"変更すべき文字が見つかりません");
@@ -94,7 +94,7 @@ TEST_F(CCBControlTest, DeleteRemovesTheSelectedPost) {
   Start({u"POST1", u"POST2", u"POST3"});
   list_.Select(1);
   posts_.OnSelection(list_);
-  ASSERT_EQ(posts_.Delete(list_), 0);
+  ASSERT_EQ(posts_.Delete(list_), NameEditResult::Done);
   EXPECT_EQ(list_.Items(), (std::vector<std::u16string>{u"POST1", u"POST3"}));
   EXPECT_EQ(posts_.Items()[1], u"POST3");
   EXPECT_EQ(posts_.Items()[2], u"");

@@ -42,13 +42,14 @@ class CMTControlTest : public ::testing::Test {
     thicknesses_.Type(thickness);
   }
   // Runs a failing operation, checks that no table or list changed, returns both messages.
+  template <typename Result>
   std::pair<std::u16string, std::u16string> Refused(
-      int32_t (CMTControl::*operation)(NameListControl&, NameListControl&)) {
+      Result (CMTControl::*operation)(NameListControl&, NameListControl&)) {
     const auto materials = control_.Materials();
     const auto thicknesses = control_.Thicknesses();
     const auto shownMaterials = materials_.Items();
     const auto shownThicknesses = thicknesses_.Items();
-    EXPECT_EQ((control_.*operation)(materials_, thicknesses_), -1);
+    EXPECT_EQ((control_.*operation)(materials_, thicknesses_), Result::Refused);
     EXPECT_EQ(control_.Materials(), materials);
     EXPECT_EQ(control_.Thicknesses(), thicknesses);
     EXPECT_EQ(materials_.Items(), shownMaterials);
@@ -72,7 +73,8 @@ TEST_F(CMTControlTest, SelectingAMaterialShowsItsThicknesses) {
 
 TEST_F(CMTControlTest, AddingANewMaterialPlacesItSortedWithItsThickness) {
   Type(u"cu", u"0.8");
-  ASSERT_EQ(control_.AddMaterialThickness(materials_, thicknesses_), 0);
+  ASSERT_EQ(control_.AddMaterialThickness(materials_, thicknesses_),
+            MaterialThicknessAdd::MaterialAdded);
   EXPECT_EQ(ListedMaterials(), (Names{u"AL", u"CU", u"SPCC", u"SUS"}));
   EXPECT_EQ(Row(1), (Names{u"0.8"}));
   EXPECT_EQ(Row(2), (Names{u"1.6"}));  // rows moved with their materials
@@ -83,15 +85,17 @@ TEST_F(CMTControlTest, AddingANewMaterialPlacesItSortedWithItsThickness) {
 
 TEST_F(CMTControlTest, AddingAThicknessToTheSelectedMaterial) {
   Type(u"SPCC", u"0.8");
-  ASSERT_EQ(control_.AddMaterialThickness(materials_, thicknesses_), 1);
+  ASSERT_EQ(control_.AddMaterialThickness(materials_, thicknesses_),
+            MaterialThicknessAdd::ThicknessAdded);
   EXPECT_EQ(Row(1), (Names{u"0.8", u"1.6"}));
-  EXPECT_EQ(control_.MaterialStatus(), 101);
-  EXPECT_EQ(control_.ThicknessStatus(), 0);
+  EXPECT_EQ(control_.MaterialStatus(), NameListStatus::AddNameListed);
+  EXPECT_EQ(control_.ThicknessStatus(), NameListStatus::None);
 }
 
 TEST_F(CMTControlTest, AddingAThicknessToAnotherListedMaterialUsesThatMaterialsRow) {
   Type(u"AL", u"4.0");
-  ASSERT_EQ(control_.AddMaterialThickness(materials_, thicknesses_), 1);
+  ASSERT_EQ(control_.AddMaterialThickness(materials_, thicknesses_),
+            MaterialThicknessAdd::ThicknessAdded);
   EXPECT_EQ(Row(0), (Names{u"1.0", u"2.0", u"4.0"}));
   EXPECT_EQ(Row(1), (Names{u"1.6"}));
   EXPECT_EQ(thicknesses_.Items(), Row(0));
@@ -113,25 +117,31 @@ TEST_F(CMTControlTest, AddRefusals) {
 TEST_F(CMTControlTest, CapacitiesAreThirtyMaterialsAndTwentyThicknesses) {
   for (int i = 0; i < 19; ++i) {
     Type(u"SPCC", Sprintf("%d.5", i + 2));
-    ASSERT_EQ(control_.AddMaterialThickness(materials_, thicknesses_), 1) << i;
+    ASSERT_EQ(control_.AddMaterialThickness(materials_, thicknesses_),
+              MaterialThicknessAdd::ThicknessAdded)
+        << i;
   }
   Type(u"SPCC", u"99");
   EXPECT_EQ(Refused(&CMTControl::AddMaterialThickness).second, u"これ以上板厚の登録はできません");
 
   for (int i = 3; i < 30; ++i) {
     Type(Sprintf("M%02d", i), u"1.0");
-    ASSERT_EQ(control_.AddMaterialThickness(materials_, thicknesses_), 0) << i;
+    ASSERT_EQ(control_.AddMaterialThickness(materials_, thicknesses_),
+              MaterialThicknessAdd::MaterialAdded)
+        << i;
   }
   Type(u"ZZ", u"1.0");
   EXPECT_EQ(Refused(&CMTControl::AddMaterialThickness).first, u"これ以上材質の登録はできません");
   Type(u"SUS", u"4.5");
-  EXPECT_EQ(control_.AddMaterialThickness(materials_, thicknesses_), 1);
+  EXPECT_EQ(control_.AddMaterialThickness(materials_, thicknesses_),
+            MaterialThicknessAdd::ThicknessAdded);
 }
 
 TEST_F(CMTControlTest, RenamingAMaterialKeepsItsThicknesses) {
   Choose(u"AL");
   Type(u"TI", u"1.0");
-  ASSERT_EQ(control_.ChangeMaterialThickness(materials_, thicknesses_), 0);
+  ASSERT_EQ(control_.ChangeMaterialThickness(materials_, thicknesses_),
+            MaterialThicknessChange::MaterialRenamed);
   EXPECT_EQ(ListedMaterials(), (Names{u"SPCC", u"SUS", u"TI"}));
   EXPECT_EQ(Row(2), (Names{u"1.0", u"2.0"}));
   EXPECT_EQ(Row(0), (Names{u"1.6"}));
@@ -144,12 +154,14 @@ TEST_F(CMTControlTest, RenamingAMaterialKeepsItsThicknesses) {
 TEST_F(CMTControlTest, RenamingBothAndOnlyTheThickness) {
   Choose(u"SUS");
   Type(u"SUS", u"9.0");
-  ASSERT_EQ(control_.ChangeMaterialThickness(materials_, thicknesses_), 1);
+  ASSERT_EQ(control_.ChangeMaterialThickness(materials_, thicknesses_),
+            MaterialThicknessChange::ThicknessRenamed);
   EXPECT_EQ(Row(2), (Names{u"1.2", u"3.0", u"9.0"}));
 
   Choose(u"AL");
   Type(u"ALU", u"2.5");
-  ASSERT_EQ(control_.ChangeMaterialThickness(materials_, thicknesses_), 2);
+  ASSERT_EQ(control_.ChangeMaterialThickness(materials_, thicknesses_),
+            MaterialThicknessChange::BothRenamed);
   EXPECT_EQ(ListedMaterials(), (Names{u"ALU", u"SPCC", u"SUS"}));
   EXPECT_EQ(Row(0), (Names{u"2.0", u"2.5"}));
 }
@@ -179,10 +191,12 @@ TEST_F(CMTControlTest, DeletingTheLastThicknessRemovesTheMaterial) {
   Choose(u"AL");
   thicknesses_.SelectText(u"2.0");
   control_.OnThicknessSelection(thicknesses_);
-  ASSERT_EQ(control_.DeleteMaterialThickness(materials_, thicknesses_), 0);
+  ASSERT_EQ(control_.DeleteMaterialThickness(materials_, thicknesses_),
+            MaterialThicknessDelete::ThicknessDeleted);
   EXPECT_EQ(Row(0), (Names{u"1.0"}));
   control_.OnThicknessSelection(thicknesses_);
-  ASSERT_EQ(control_.DeleteMaterialThickness(materials_, thicknesses_), 1);
+  ASSERT_EQ(control_.DeleteMaterialThickness(materials_, thicknesses_),
+            MaterialThicknessDelete::MaterialDeleted);
   EXPECT_EQ(ListedMaterials(), (Names{u"SPCC", u"SUS"}));
   EXPECT_EQ(Row(0), (Names{u"1.6"}));
   EXPECT_EQ(Row(1), (Names{u"0.5", u"1.2", u"3.0"}));
@@ -210,7 +224,8 @@ TEST_F(CMTControlTest, DeleteRefusals) {
   PlainNameList noMaterials(true), noThicknesses(true);
   noMaterials.Type(u"A");
   noThicknesses.Type(u"1");
-  EXPECT_EQ(empty.DeleteMaterialThickness(noMaterials, noThicknesses), -1);
+  EXPECT_EQ(empty.DeleteMaterialThickness(noMaterials, noThicknesses),
+            MaterialThicknessDelete::Refused);
   EXPECT_EQ(empty.MaterialMessage(), u"材質が１つも有りません");
   EXPECT_EQ(empty.ThicknessMessage(), u"板厚が１つも有りません");
 }

@@ -14,26 +14,22 @@ const std::u16string kLaser = u"レーザ加工機 LX-3015";
 
 class PostLoadTest : public PostFileFixture {
  protected:
-  void UseShippedFile() {
-    std::filesystem::copy_file(QV_SHIPPED_DATA_DIR "/Quorvalen.pst", ToUtf8(PostPath()));
-  }
   // Loads post, material and thickness, then saves with mode 0 under the same names.
-  std::string LoadAndSaveHeader(const std::u16string& post, const std::u16string& material,
-                                const std::u16string& thickness) {
-    EXPECT_EQ(Load(post, material, thickness), 0);
+  void LoadAndSaveHeader(const std::u16string& post, const std::u16string& material,
+                         const std::u16string& thickness) {
+    EXPECT_EQ(Load(post, material, thickness), PostFileStatus::Ok);
     Select(post, material, thickness);
-    EXPECT_EQ(Save(0), 0);
-    return ReadBytes(PostPath());
+    EXPECT_EQ(Save(PostSaveMode::SaveHeader), PostFileStatus::Ok);
   }
 };
 
 TEST_F(PostLoadTest, ShippedFileLoadsItsPostsRecordAndCondition) {
   UseShippedFile();
-  CNcPostFile file(store_, Folder());
+  CNcPostFile file = PostFile();
   file.SetPostNames(kCombo, kCombo);
   file.SetMaterialNames(u"SUS304", u"SUS304");
   file.SetThicknessNames(u"1.5", u"1.5");
-  ASSERT_EQ(file.Load(0), 0);
+  ASSERT_EQ(file.Load(PostLoadMode::StartUp), PostFileStatus::Ok);
 
   EXPECT_EQ(file.FileVersion(), u"1.69");
   EXPECT_EQ(store_.postCount, 2);
@@ -76,8 +72,10 @@ TEST_F(PostLoadTest, ShippedFileLoadsItsPostsRecordAndCondition) {
 TEST_F(PostLoadTest, Mode0SaveReproducesTheShippedFileForEveryPost) {
   UseShippedFile();
   const std::string original = ReadBytes(PostPath());
-  EXPECT_EQ(LoadAndSaveHeader(kCombo, u"SPCC", u"1.6"), original);
-  EXPECT_EQ(LoadAndSaveHeader(kLaser, u"SS400", u"12.0"), original);
+  LoadAndSaveHeader(kCombo, u"SPCC", u"1.6");
+  EXPECT_EQ(ReadBytes(PostPath()), original);
+  LoadAndSaveHeader(kLaser, u"SS400", u"12.0");
+  EXPECT_EQ(ReadBytes(PostPath()), original);
 }
 
 TEST_F(PostLoadTest, Mode0SaveReproducesAFullCapacityFile) {
@@ -85,11 +83,12 @@ TEST_F(PostLoadTest, Mode0SaveReproducesAFullCapacityFile) {
   ASSERT_EQ(std::count_if(lines.begin(), lines.end(),
                           [](const std::string& l) { return l.rfind("HeadManuCond", 0) == 0; }),
             6000);
-  WriteFile(lines);
-  const std::string original = ReadBytes(PostPath());
+  const MemoryLineFiles::FileLines original = Utf16(lines);
+  memory_.Put(PostPath(), original);
   const std::u16string longName = FromUtf8(std::string(38, 'X') + "材質");
   for (const char* post : {"Post 1", "Post 6", "Post 10"}) {
-    EXPECT_EQ(LoadAndSaveHeader(FromUtf8(post), longName, u"20.0"), original) << post;
+    LoadAndSaveHeader(FromUtf8(post), longName, u"20.0");
+    EXPECT_TRUE(memory_.Get(PostPath()) == original) << post;
   }
   EXPECT_EQ(store_.materialCount, 30);
   EXPECT_EQ(store_.materialNames[29], longName);
@@ -100,9 +99,9 @@ TEST_F(PostLoadTest, Mode0SaveReproducesAFullCapacityFile) {
 
 TEST_F(PostLoadTest, EmptyNamesSelectTheFirstMaterialAndThickness) {
   WriteFile(PostFileLines({{"P", {{"SPCC", {"1.0", "2.0"}}, {"SUS", {"1.5"}}}}}));
-  ASSERT_EQ(Load(u"P"), 0);
-  EXPECT_EQ(store_.material, (SelectionPair{u"SPCC", u"SPCC"}));
-  EXPECT_EQ(store_.thickness, (SelectionPair{u"1.0", u"1.0"}));
+  ASSERT_EQ(Load(u"P"), PostFileStatus::Ok);
+  EXPECT_EQ(store_.material, (NamePair{u"SPCC", u"SPCC"}));
+  EXPECT_EQ(store_.thickness, (NamePair{u"1.0", u"1.0"}));
   EXPECT_EQ(store_.condition.programVariables[1], u"SPCC/1.0/2");
   // The count is the last thickness line's, whichever material is selected.
   EXPECT_EQ(store_.thicknessCount, 1);
@@ -114,7 +113,7 @@ TEST_F(PostLoadTest, AbsentConditionEmptiesTheStoreAndTakesTheLastWorkChute) {
   store_.condition.workChute = 1;
   store_.condition.punch[0] = u"old";
   store_.condition.conditionIsModal = 1;
-  ASSERT_EQ(Load(u"P", u"SPCC", u"9.9"), 0);
+  ASSERT_EQ(Load(u"P", u"SPCC", u"9.9"), PostFileStatus::Ok);
   EXPECT_EQ(store_.condition.punch[0], u"");
   EXPECT_EQ(store_.condition.workChute, 0);
   EXPECT_EQ(store_.condition.conditionIsModal, 1);
@@ -123,22 +122,22 @@ TEST_F(PostLoadTest, AbsentConditionEmptiesTheStoreAndTakesTheLastWorkChute) {
 TEST_F(PostLoadTest, UnknownPostLoadsOnlyTheNameList) {
   WriteFile(PostFileLines({{"P", {{"SPCC", {"1.0"}}}}}));
   store_.record.comment = u"kept";
-  ASSERT_EQ(Load(u"Nobody", u"SPCC", u"1.0"), 0);
+  ASSERT_EQ(Load(u"Nobody", u"SPCC", u"1.0"), PostFileStatus::Ok);
   EXPECT_EQ(store_.postCount, 1);
   EXPECT_EQ(store_.record.comment, u"kept");
   // A list-only mode reads nothing after the name list even for a known post.
-  ASSERT_EQ(Load(u"P", u"SPCC", u"1.0", 4), 0);
+  ASSERT_EQ(Load(u"P", u"SPCC", u"1.0", PostLoadMode::NamesOnly), PostFileStatus::Ok);
   EXPECT_EQ(store_.record.comment, u"kept");
 }
 
 TEST_F(PostLoadTest, MissingFileIsCreatedEmptyAndVersionOnlyFileHasNoPosts) {
   store_.postCount = 3;
-  ASSERT_EQ(Load(u"P"), 0);
+  ASSERT_EQ(Load(u"P"), PostFileStatus::Ok);
   EXPECT_EQ(store_.postCount, 0);
-  EXPECT_TRUE(PathExists(PostPath()));
+  EXPECT_TRUE(memory_.Has(PostPath()));
   WriteFile({"Version 1.69", ""});
   store_.postCount = 3;
-  ASSERT_EQ(Load(u"P"), 0);
+  ASSERT_EQ(Load(u"P"), PostFileStatus::Ok);
   EXPECT_EQ(store_.postCount, 0);
 }
 
@@ -146,8 +145,9 @@ TEST_F(PostLoadTest, SaveWithoutAPostFileCreatesAnEmptyOneAndFails) {
   store_.postCount = 1;
   store_.postNames[0] = u"P";
   Select(u"P", u"", u"");
-  EXPECT_EQ(Save(0), -1);
-  EXPECT_EQ(ReadBytes(PostPath()), "");
+  EXPECT_EQ(Save(PostSaveMode::SaveHeader), PostFileStatus::Failed);
+  EXPECT_TRUE(memory_.Has(PostPath()));
+  EXPECT_EQ(FileLines(), Lines());
 }
 
 TEST_F(PostLoadTest, OversizedListsFillTheTablesAndKeepTheFollowingLinesInStep) {
@@ -162,7 +162,7 @@ TEST_F(PostLoadTest, OversizedListsFillTheTablesAndKeepTheFollowingLinesInStep) 
   Lines lines = PostFileLines(posts);
   WriteFile(lines);
 
-  ASSERT_EQ(Load(u"P12", u"M2", u"22"), 0);
+  ASSERT_EQ(Load(u"P12", u"M2", u"22"), PostFileStatus::Ok);
   EXPECT_EQ(store_.postCount, 10);
   EXPECT_EQ(store_.materialCount, 30);
   EXPECT_EQ(store_.materialNames[29], u"M30");
@@ -176,7 +176,7 @@ TEST_F(PostLoadTest, OversizedListsFillTheTablesAndKeepTheFollowingLinesInStep) 
 TEST_F(PostLoadTest, NamesLongerThanFortyAreCut) {
   const std::string longName = std::string(39, 'A') + "BC";
   WriteFile(PostFileLines({{"P", {{longName, {longName}}}}}));
-  ASSERT_EQ(Load(u"P", u"x", u"x"), 0);
+  ASSERT_EQ(Load(u"P", u"x", u"x"), PostFileStatus::Ok);
   EXPECT_EQ(store_.materialNames[0], FromUtf8(std::string(39, 'A') + "B"));
   EXPECT_EQ(store_.thicknessNames[0][0].size(), 40u);
 }
@@ -193,7 +193,7 @@ TEST_F(PostLoadTest, TenRowSpecialCodeListsAreWidenedToTwenty) {
   }
   WriteFile(lines);
   store_.record.lineCodeFrom[15] = u"stale";
-  ASSERT_EQ(Load(u"P", u"SPCC", u"1.0"), 0);
+  ASSERT_EQ(Load(u"P", u"SPCC", u"1.0"), PostFileStatus::Ok);
   EXPECT_EQ(store_.record.lineCodeFrom[0], u"P LF1");
   EXPECT_EQ(store_.record.lineCodeFrom[15], u"");
   EXPECT_EQ(store_.record.stringCodeTo[1], u"P ST2");
@@ -204,18 +204,18 @@ TEST_F(PostLoadTest, TenRowSpecialCodeListsAreWidenedToTwenty) {
 TEST_F(PostLoadTest, TruncatedOrMalformedDataReportsFailure) {
   const Lines lines = PostFileLines({{"P", {{"SPCC", {"1.0"}}}}});
   WriteFile(Lines(lines.begin(), lines.begin() + 30));  // inside the templates
-  EXPECT_EQ(Load(u"P", u"SPCC", u"1.0"), -1);
+  EXPECT_EQ(Load(u"P", u"SPCC", u"1.0"), PostFileStatus::Failed);
   WriteFile(Lines(lines.begin(), lines.end() - 3));  // inside the condition
-  EXPECT_EQ(Load(u"P", u"SPCC", u"1.0"), -1);
+  EXPECT_EQ(Load(u"P", u"SPCC", u"1.0"), PostFileStatus::Failed);
 
   Lines oversized = lines;
   const size_t header = lines.size() - 32;
   oversized[header] = "HeadManuCond \"SPCC\" \"1.0\" 0 9 2 3 3 4 3 3 4 1 0 0 0 0 0 0";
   WriteFile(oversized);
-  EXPECT_EQ(Load(u"P", u"SPCC", u"1.0"), -1);
+  EXPECT_EQ(Load(u"P", u"SPCC", u"1.0"), PostFileStatus::Failed);
   oversized[header] = "HeadManuCond \"SPCC\" \"1.0\" 0 4 2 3 3 4 3 3 -1 1 0 0 0 0 0 0";
   WriteFile(oversized);
-  EXPECT_EQ(Load(u"P", u"SPCC", u"1.0"), -1);
+  EXPECT_EQ(Load(u"P", u"SPCC", u"1.0"), PostFileStatus::Failed);
 }
 
 TEST_F(PostLoadTest, ShorterGroupsAndNoBasisLineAreReadByTheirLayout) {
@@ -227,7 +227,7 @@ TEST_F(PostLoadTest, ShorterGroupsAndNoBasisLineAreReadByTheirLayout) {
   lines.push_back("7");
   WriteFile(lines);
   store_.condition.autoConditionBasis = 1;
-  ASSERT_EQ(Load(u"P", u"S", u"1"), 0);
+  ASSERT_EQ(Load(u"P", u"S", u"1"), PostFileStatus::Ok);
   const MachiningCondition& c = store_.condition;
   EXPECT_EQ(c.programVariables[0], u"r1");
   EXPECT_EQ(c.programVariables[1], u"");

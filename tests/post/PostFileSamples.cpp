@@ -51,8 +51,9 @@ Lines PostSectionLines(const std::string& post, const std::vector<SampleMaterial
   int chute = 0;
   for (const SampleMaterial& m : materials) {
     for (const std::string& t : m.second) {
-      const Lines condition = SampleConditionLines(m.first, t, chute++ % 2);
-      lines.insert(lines.end(), condition.begin(), condition.end());
+      Lines condition = SampleConditionLines(m.first, t, chute++ % 2);
+      lines.insert(lines.end(), std::make_move_iterator(condition.begin()),
+                   std::make_move_iterator(condition.end()));
     }
   }
   return lines;
@@ -63,8 +64,9 @@ Lines PostFileLines(const std::vector<std::pair<std::string, std::vector<SampleM
   for (const auto& post : posts) names.push_back(post.first);
   Lines lines = {"Version 1.69", QuotedList(names)};
   for (const auto& post : posts) {
-    const Lines section = PostSectionLines(post.first, post.second);
-    lines.insert(lines.end(), section.begin(), section.end());
+    Lines section = PostSectionLines(post.first, post.second);
+    lines.insert(lines.end(), std::make_move_iterator(section.begin()),
+                 std::make_move_iterator(section.end()));
   }
   return lines;
 }

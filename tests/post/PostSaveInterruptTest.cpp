@@ -19,6 +19,7 @@ class PostSaveInterruptTest : public PostFileFixture {
  protected:
   // Two posts of 30 materials x 20 thicknesses: about a megabyte, written in several chunks.
   void SetUp() override {
+    UseDisk();
     std::vector<SampleMaterial> materials;
     for (int m = 1; m <= 30; ++m) {
       std::vector<std::string> thicknesses;
@@ -26,7 +27,7 @@ class PostSaveInterruptTest : public PostFileFixture {
       materials.push_back({"M" + std::to_string(m), thicknesses});
     }
     WriteFile(PostFileLines({{"P1", materials}, {"P2", materials}}));
-    ASSERT_EQ(Load(u"P2", u"M30", u"20"), 0);
+    ASSERT_EQ(Load(u"P2", u"M30", u"20"), PostFileStatus::Ok);
     Select(u"P2", u"M30", u"20");
     original_ = ReadBytes(PostPath());
   }
@@ -51,31 +52,31 @@ TEST_F(PostSaveInterruptTest, FailedScratchWriteAtAnySizeLeavesTheOldFile) {
       ::signal(SIGXFSZ, SIG_IGN);
       const rlimit cap = {limit, limit};
       ::setrlimit(RLIMIT_FSIZE, &cap);
-      return Save(0) == -1 ? 0 : 1;
+      return Save(PostSaveMode::SaveHeader) == PostFileStatus::Failed ? 0 : 1;
     });
     EXPECT_EQ(status, 0) << "limit " << limit;
     EXPECT_EQ(ReadBytes(PostPath()), original_) << "limit " << limit;
   }
   // Nothing was lost: the next save goes through over the stale scratch file.
-  ASSERT_EQ(Save(0), 0);
+  ASSERT_EQ(Save(PostSaveMode::SaveHeader), PostFileStatus::Ok);
   EXPECT_NE(ReadBytes(PostPath()), original_);
-  EXPECT_FALSE(std::filesystem::exists(ToUtf8(dir_.File("Temp.dat"))));
+  EXPECT_FALSE(std::filesystem::exists(ToUtf8(SystemFile(u"Temp.dat"))));
 }
 
 TEST_F(PostSaveInterruptTest, UnopenableScratchFileFailsWithoutTouchingThePostFile) {
-  std::filesystem::create_directory(ToUtf8(dir_.File("Temp.dat")));
+  std::filesystem::create_directory(ToUtf8(SystemFile(u"Temp.dat")));
   store_.record.endPart = u"changed";
-  EXPECT_EQ(Save(104), -1);
+  EXPECT_EQ(Save(PostSaveMode::SaveReplaceCondition), PostFileStatus::Failed);
   EXPECT_EQ(ReadBytes(PostPath()), original_);
 }
 
 TEST_F(PostSaveInterruptTest, KilledSaveLeavesOneWholeVersion) {
   // The two files the child alternates between.
   store_.record.endPart = u"first";
-  ASSERT_EQ(Save(0), 0);
+  ASSERT_EQ(Save(PostSaveMode::SaveHeader), PostFileStatus::Ok);
   const std::string first = ReadBytes(PostPath());
   store_.record.endPart = u"second";
-  ASSERT_EQ(Save(0), 0);
+  ASSERT_EQ(Save(PostSaveMode::SaveHeader), PostFileStatus::Ok);
   const std::string second = ReadBytes(PostPath());
 
   for (const int delayMs : {3, 20, 60, 150, 400}) {
@@ -83,7 +84,7 @@ TEST_F(PostSaveInterruptTest, KilledSaveLeavesOneWholeVersion) {
     if (pid == 0) {
       for (int i = 0;; ++i) {
         store_.record.endPart = i % 2 == 0 ? u"first" : u"second";
-        if (Save(0) != 0) ::_exit(1);
+        if (Save(PostSaveMode::SaveHeader) != PostFileStatus::Ok) ::_exit(1);
       }
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));

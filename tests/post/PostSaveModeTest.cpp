@@ -33,6 +33,7 @@ Lines With(Lines lines, const std::string& from, const std::string& to) {
 class PostSaveModeTest : public PostFileFixture {
  protected:
   void SetUp() override {
+    UseDisk();
     WriteFile(Cat({{"Version 1.69", "\"Alpha\" \"Beta Two\""}, Alpha(), Beta()}));
   }
   static Lines Alpha() { return PostSectionLines("Alpha", kAlphaMaterials); }
@@ -41,7 +42,7 @@ class PostSaveModeTest : public PostFileFixture {
   static Lines AlphaConditions() { return Slice(Alpha(), kHeaderLines, 1000); }
 
   void LoadSelected(const char* post, const char* material, const char* thickness) {
-    ASSERT_EQ(Load(FromUtf8(post), FromUtf8(material), FromUtf8(thickness)), 0);
+    ASSERT_EQ(Load(FromUtf8(post), FromUtf8(material), FromUtf8(thickness)), PostFileStatus::Ok);
     Select(FromUtf8(post), FromUtf8(material), FromUtf8(thickness));
   }
 
@@ -79,7 +80,7 @@ TEST_F(PostSaveModeTest, SaveHeaderRenamesThePostAndRewritesOnlyItsHeader) {
   store_.postNames[0] = u"Alpha X";
   store_.record.headLine2 = u"G21";
   store_.record.stringCodeTo[19] = u"Z";
-  ASSERT_EQ(Save(0), 0);
+  ASSERT_EQ(Save(PostSaveMode::SaveHeader), PostFileStatus::Ok);
   Lines alpha = With(Alpha(), "HeadPostName \"Alpha\"", "HeadPostName \"Alpha X\"");
   alpha = With(alpha, "Alpha T11", "G21");
   alpha[kHeaderLines - 1] = "Z";
@@ -90,7 +91,7 @@ TEST_F(PostSaveModeTest, SaveHeaderRenamesThePostAndRewritesOnlyItsHeader) {
 TEST_F(PostSaveModeTest, SaveHeaderWithNoPostsKeepsOnlyTheVersionAndEmptyList) {
   LoadSelected("Alpha", "SPCC", "1.0");
   store_.postCount = 0;
-  ASSERT_EQ(Save(0), 0);
+  ASSERT_EQ(Save(PostSaveMode::SaveHeader), PostFileStatus::Ok);
   EXPECT_TRUE(SameLines(FileLines(), (Lines{"Version 1.69", ""})));
 }
 
@@ -98,7 +99,7 @@ TEST_F(PostSaveModeTest, SaveHeaderAlwaysRewritesEvenWithNoPosts) {
   LoadSelected("Beta Two", "AL", "3.0");
   store_.postCount = 0;
   store_.record.endPart = u"M30";
-  ASSERT_EQ(Save(12), 0);
+  ASSERT_EQ(Save(PostSaveMode::SaveHeaderAlways), PostFileStatus::Ok);
   EXPECT_TRUE(SameLines(FileLines(),
                         Cat({{"Version 1.69", ""}, Alpha(), With(Beta(), "Beta Two T28", "M30")})));
 }
@@ -108,7 +109,7 @@ TEST_F(PostSaveModeTest, EditorOkForAPostNotInTheFileAppendsItsHeader) {
   Select(u"Gamma", u"SPCC", u"1.0");
   store_.postNames[2] = u"Gamma";
   store_.postCount = 3;
-  ASSERT_EQ(Save(14), 0);
+  ASSERT_EQ(Save(PostSaveMode::SaveHeaderEditorOk), PostFileStatus::Ok);
   const Lines gamma = With(AlphaHeader(), "HeadPostName \"Alpha\"", "HeadPostName \"Gamma\"");
   EXPECT_TRUE(SameLines(
       FileLines(),
@@ -120,7 +121,7 @@ TEST_F(PostSaveModeTest, SaveCopyPostAppendsTheCopyWithTheSourceConditions) {
   store_.post.newName = u"Copy";
   store_.postNames[2] = u"Copy";
   store_.postCount = 3;
-  ASSERT_EQ(Save(11), 0);
+  ASSERT_EQ(Save(PostSaveMode::SaveCopyPost), PostFileStatus::Ok);
   const Lines copy = With(AlphaHeader(), "HeadPostName \"Alpha\"", "HeadPostName \"Copy\"");
   EXPECT_TRUE(SameLines(FileLines(), Cat({{"Version 1.69", "\"Alpha\" \"Beta Two\" \"Copy\""},
                                           Alpha(),
@@ -133,14 +134,14 @@ TEST_F(PostSaveModeTest, SaveDeletePostDropsItsWholeSection) {
   LoadSelected("Alpha", "SPCC", "1.0");
   store_.postNames = {u"Beta Two"};
   store_.postCount = 1;
-  ASSERT_EQ(Save(13), 0);
+  ASSERT_EQ(Save(PostSaveMode::SaveDeletePost), PostFileStatus::Ok);
   EXPECT_TRUE(SameLines(FileLines(), Cat({{"Version 1.69", "\"Beta Two\""}, Beta()})));
 
   // Deleting the last post leaves the version line and an empty list.
   LoadSelected("Beta Two", "AL", "3.0");
   store_.postNames = {};
   store_.postCount = 0;
-  ASSERT_EQ(Save(13), 0);
+  ASSERT_EQ(Save(PostSaveMode::SaveDeletePost), PostFileStatus::Ok);
   EXPECT_TRUE(SameLines(FileLines(), (Lines{"Version 1.69", ""})));
 }
 
@@ -149,7 +150,7 @@ TEST_F(PostSaveModeTest, SaveAddConditionAppendsTheStoreConditionToThePost) {
   store_.thicknessNames[1][1] = u"2.5";
   store_.thickness.newName = u"2.5";
   FillCondition();
-  ASSERT_EQ(Save(101), 0);
+  ASSERT_EQ(Save(PostSaveMode::SaveAddCondition), PostFileStatus::Ok);
   const Lines added = Cat(
       {{"HeadManuCond \"SUS\" \"2.5\" 1 4 2 3 3 4 3 3 4 1 0 0 0 0 0 0"}, FilledConditionBody()});
   EXPECT_TRUE(SameLines(FileLines(), Cat({{"Version 1.69", "\"Alpha\" \"Beta Two\""},
@@ -172,7 +173,7 @@ TEST_F(PostSaveModeTest, SaveRenameMaterialKeepsEachConditionsOwnValues) {
   store_.thickness.newName = u"2.3";
   store_.condition.workChute = 0;
   store_.condition.layout.fill(9);
-  ASSERT_EQ(Save(102), 0);
+  ASSERT_EQ(Save(PostSaveMode::SaveRenameMaterial), PostFileStatus::Ok);
 
   alpha = With(alpha, "\"SPCC\" \"SUS\"", "\"SPHC\" \"SUS\"");
   alpha = With(alpha, "\"1.0\" \"2.0\"", "\"1.0\" \"2.3\"");
@@ -186,7 +187,7 @@ TEST_F(PostSaveModeTest, SaveRenameMaterialKeepsEachConditionsOwnValues) {
 TEST_F(PostSaveModeTest, SaveDeleteConditionDropsOnlyThatCondition) {
   LoadSelected("Alpha", "SPCC", "2.0");
   store_.thicknessNames[0][1].clear();
-  ASSERT_EQ(Save(103), 0);
+  ASSERT_EQ(Save(PostSaveMode::SaveDeleteCondition), PostFileStatus::Ok);
   const Lines conditions = AlphaConditions();
   EXPECT_TRUE(SameLines(FileLines(), Cat({{"Version 1.69", "\"Alpha\" \"Beta Two\""},
                                           With(AlphaHeader(), "\"1.0\" \"2.0\"", "\"1.0\""),
@@ -200,7 +201,7 @@ TEST_F(PostSaveModeTest, SaveReplaceConditionRewritesThatConditionInPlace) {
   store_.thicknessNames[0][1] = u"2.3";
   store_.thickness.newName = u"2.3";
   FillCondition();
-  ASSERT_EQ(Save(104), 0);
+  ASSERT_EQ(Save(PostSaveMode::SaveReplaceCondition), PostFileStatus::Ok);
   const Lines conditions = AlphaConditions();
   const Lines replaced = Cat(
       {{"HeadManuCond \"SPCC\" \"2.3\" 1 4 2 3 3 4 3 3 4 1 0 0 0 0 0 0"}, FilledConditionBody()});
@@ -216,7 +217,7 @@ TEST_F(PostSaveModeTest, SaveReplaceConditionAddsNothingForAnAbsentCondition) {
   LoadSelected("Beta Two", "AL", "3.0");
   Select(u"Beta Two", u"AL", u"9.9");
   FillCondition();
-  ASSERT_EQ(Save(104), 0);
+  ASSERT_EQ(Save(PostSaveMode::SaveReplaceCondition), PostFileStatus::Ok);
   EXPECT_TRUE(
       SameLines(FileLines(), Cat({{"Version 1.69", "\"Alpha\" \"Beta Two\""}, Alpha(), Beta()})));
 }
@@ -224,18 +225,19 @@ TEST_F(PostSaveModeTest, SaveReplaceConditionAddsNothingForAnAbsentCondition) {
 TEST_F(PostSaveModeTest, SaveLoadedPostSavesUnderTheLastLoadedName) {
   LoadSelected("Beta Two", "AL", "3.0");
   store_.record.endPart = u"M30";
-  CNcPostFile file(store_, Folder());
+  CNcPostFile file = PostFile();
   file.SetPostNames(u"Alpha", u"Alpha");
-  ASSERT_EQ(file.Save(106), 0);
+  ASSERT_EQ(file.Save(PostSaveMode::SaveLoadedPost), PostFileStatus::Ok);
   EXPECT_TRUE(SameLines(FileLines(), Cat({{"Version 1.69", "\"Alpha\" \"Beta Two\""},
                                           Alpha(),
                                           With(Beta(), "Beta Two T28", "M30")})));
 }
 
 TEST_F(PostSaveModeTest, UnknownModeLeavesTheFileAlone) {
+  constexpr auto kUnnamedMode = static_cast<PostSaveMode>(7);
   LoadSelected("Alpha", "SPCC", "1.0");
   const std::string before = ReadBytes(PostPath());
-  EXPECT_EQ(Save(7), -1);
+  EXPECT_EQ(Save(kUnnamedMode), PostFileStatus::Failed);
   EXPECT_EQ(ReadBytes(PostPath()), before);
 }
 

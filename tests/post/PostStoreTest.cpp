@@ -43,12 +43,12 @@ class ShippedPostTest : public PostFileFixture {};
 
 // The shipped posts hold derived fields as the main dialog would write them.
 TEST_F(ShippedPostTest, DerivedFieldsAgreeWithTheirSources) {
-  std::filesystem::copy_file(QV_SHIPPED_DATA_DIR "/Quorvalen.pst", ToUtf8(PostPath()));
-  ASSERT_EQ(Load(u""), 0);
+  UseShippedFile();
+  ASSERT_EQ(Load(u""), PostFileStatus::Ok);
   ASSERT_EQ(store_.postCount, 2);
   const PostNameTable names = store_.postNames;
   for (int i = 0; i < store_.postCount; ++i) {
-    ASSERT_EQ(Load(names[static_cast<size_t>(i)]), 0);
+    ASSERT_EQ(Load(names[static_cast<size_t>(i)]), PostFileStatus::Ok);
     EXPECT_EQ(store_.record.headLine1b, DerivedHeadLine1b(store_.record));
     EXPECT_EQ(store_.record.coordinateLine, DerivedCoordinateLine(store_.record));
     EXPECT_EQ(store_.record.punchConvertedCondition, store_.condition.punch[1]);

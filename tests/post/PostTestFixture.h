@@ -4,11 +4,14 @@
 // CNcPostFile, shared by the post file tests.
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 
 #include "TestSupport.h"
 #include "platform/Codec.h"
+#include "platform/SystemFiles.h"
 #include "post/CNcPostFile.h"
+#include "post/MemoryLineFiles.h"
 #include "post/PostFileSamples.h"
 #include "post/PostStore.h"
 
@@ -29,17 +32,54 @@ inline ::testing::AssertionResult SameLines(const Lines& actual, const Lines& ex
   return ::testing::AssertionSuccess();
 }
 
-class PostFileFixture : public ::testing::Test {
+// A program folder of its own with an empty System folder.
+class SystemFolderFixture : public ::testing::Test {
  protected:
-  std::u16string Folder() const { return FromUtf8(dir_.Path() + "/"); }
-  std::u16string PostPath() const { return dir_.File("Quorvalen.pst"); }
+  SystemFolderFixture() { std::filesystem::create_directory(dir_.Path() + "/System"); }
+  std::u16string SystemFile(std::u16string_view name) const { return files_.System(name); }
 
-  void WriteFile(const Lines& lines) { WriteLines(PostPath(), lines); }
-  Lines FileLines() const { return ReadLines(PostPath()); }
+  TempDir dir_;
+  SystemFiles files_{FromUtf8(dir_.Path())};
+};
 
-  int Load(std::u16string_view post, std::u16string_view material = u"",
-           std::u16string_view thickness = u"", int mode = 0) {
-    CNcPostFile file(store_, Folder());
+// The post files in memory, or on the disk for the tests where the bytes on the disk are the
+// point (whole-file saves, interrupted saves, the shipped file).
+class PostFileFixture : public SystemFolderFixture {
+ protected:
+  std::u16string PostPath() const { return SystemFile(u"Quorvalen.pst"); }
+
+  void UseDisk() { lines_ = &disk_; }
+  // The shipped post file, on the disk.
+  void UseShippedFile() {
+    UseDisk();
+    std::filesystem::copy_file(QV_SHIPPED_DATA_DIR "/Quorvalen.pst", ToUtf8(PostPath()));
+  }
+
+  void WriteFile(const Lines& lines) { WriteFile(PostPath(), lines); }
+  Lines FileLines() const { return FileLines(PostPath()); }
+  void WriteFile(const std::u16string& path, const Lines& lines) {
+    if (lines_ == &disk_) return WriteLines(path, lines);
+    memory_.Put(path, Utf16(lines));
+  }
+  Lines FileLines(const std::u16string& path) const {
+    if (lines_ == &disk_) return ReadLines(path);
+    Lines lines;
+    for (const std::u16string& line : memory_.Get(path)) lines.push_back(ToUtf8(line));
+    return lines;
+  }
+  static MemoryLineFiles::FileLines Utf16(const Lines& lines) {
+    MemoryLineFiles::FileLines text;
+    text.reserve(lines.size());
+    for (const std::string& line : lines) text.push_back(FromUtf8(line));
+    return text;
+  }
+  // A CNcPostFile on the fixture's files.
+  CNcPostFile PostFile() { return CNcPostFile(store_, files_, *lines_); }
+
+  PostFileStatus Load(std::u16string_view post, std::u16string_view material = u"",
+                      std::u16string_view thickness = u"",
+                      PostLoadMode mode = PostLoadMode::StartUp) {
+    CNcPostFile file = PostFile();
     file.SetPostNames(post, post);
     file.SetMaterialNames(material, material);
     file.SetThicknessNames(thickness, thickness);
@@ -47,8 +87,8 @@ class PostFileFixture : public ::testing::Test {
   }
 
   // Saves with the store's selection pairs as the names.
-  int Save(int mode) {
-    CNcPostFile file(store_, Folder());
+  PostFileStatus Save(PostSaveMode mode) {
+    CNcPostFile file = PostFile();
     file.SetPostNames(store_.post.oldName, store_.post.newName);
     file.SetMaterialNames(store_.material.oldName, store_.material.newName);
     file.SetThicknessNames(store_.thickness.oldName, store_.thickness.newName);
@@ -61,8 +101,10 @@ class PostFileFixture : public ::testing::Test {
     store_.thickness = {thickness, thickness};
   }
 
-  TempDir dir_;
   PostStore store_;
+  DiskLineFiles disk_;
+  MemoryLineFiles memory_;
+  LineFiles* lines_ = &memory_;
 };
 
 }  // namespace qv::test

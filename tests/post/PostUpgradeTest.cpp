@@ -61,35 +61,34 @@ class PostUpgradeTest : public PostFileFixture {
     for (const Lines& part : parts) all.insert(all.end(), part.begin(), part.end());
     return all;
   }
-  int Upgrade() {
-    CNcPostFile file(store_, Folder());
+  PostFileStatus Upgrade() {
+    CNcPostFile file = PostFile();
     return file.UpgradePostFile();
   }
 };
 
 TEST_F(PostUpgradeTest, Version169IsLeftUnchanged) {
   WriteFile(File("1.69", {}));
-  const std::string before = ReadBytes(PostPath());
-  ASSERT_EQ(Upgrade(), 0);
-  EXPECT_EQ(ReadBytes(PostPath()), before);
+  ASSERT_EQ(Upgrade(), PostFileStatus::Ok);
+  EXPECT_TRUE(SameLines(FileLines(), File("1.69", {})));
 }
 
 TEST_F(PostUpgradeTest, Version150GainsTwoEmptyLinesPerCondition) {
   WriteFile(File("1.50", {.fullConditions = false}));
-  ASSERT_EQ(Upgrade(), 0);
+  ASSERT_EQ(Upgrade(), PostFileStatus::Ok);
   EXPECT_TRUE(SameLines(FileLines(), File("1.69", {.blankConditionTail = true})));
 }
 
 TEST_F(PostUpgradeTest, Version123AlsoGainsTheSubprogramLines) {
   WriteFile(File("1.23", {.subprogramLines = false, .fullConditions = false}));
-  ASSERT_EQ(Upgrade(), 0);
+  ASSERT_EQ(Upgrade(), PostFileStatus::Ok);
   EXPECT_TRUE(SameLines(FileLines(), File("1.69", {.blankConditionTail = true})));
 }
 
 TEST_F(PostUpgradeTest, Version117AlsoGainsStringCodeRowsInEveryHeader) {
   WriteFile(
       File("1.17", {.subprogramLines = false, .stringCodeRows = false, .fullConditions = false}));
-  ASSERT_EQ(Upgrade(), 0);
+  ASSERT_EQ(Upgrade(), PostFileStatus::Ok);
   // The post without conditions gets its rows too, not the post after it.
   EXPECT_TRUE(
       SameLines(FileLines(), File("1.69", {.blankStringRows = true, .blankConditionTail = true})));
@@ -97,7 +96,7 @@ TEST_F(PostUpgradeTest, Version117AlsoGainsStringCodeRowsInEveryHeader) {
 
 TEST_F(PostUpgradeTest, Version124KeepsItsSubprogramLines) {
   WriteFile(File("1.24", {.fullConditions = false}));
-  ASSERT_EQ(Upgrade(), 0);
+  ASSERT_EQ(Upgrade(), PostFileStatus::Ok);
   EXPECT_TRUE(SameLines(FileLines(), File("1.69", {.blankConditionTail = true})));
 }
 
@@ -108,7 +107,7 @@ TEST_F(PostUpgradeTest, Version000IsRebuiltAndLoadsWithWidenedLists) {
                      .fullConditions = false};
   WriteFile(File("0.00", old));
   store_.record.fromRowCount = 10;
-  ASSERT_EQ(Upgrade(), 0);
+  ASSERT_EQ(Upgrade(), PostFileStatus::Ok);
   EXPECT_EQ(store_.record.fromRowCount, 20);
   EXPECT_EQ(store_.record.toRowCount, 20);
 
@@ -125,7 +124,7 @@ TEST_F(PostUpgradeTest, Version000IsRebuiltAndLoadsWithWidenedLists) {
   EXPECT_TRUE(SameLines(Lines(upgraded.begin() + 2, upgraded.begin() + 2 + 99), header));
   EXPECT_EQ(upgraded[0], "Version 1.69");
 
-  ASSERT_EQ(Load(u"First", u"SUS", u"1.5"), 0);
+  ASSERT_EQ(Load(u"First", u"SUS", u"1.5"), PostFileStatus::Ok);
   EXPECT_EQ(store_.record.subprogramCallCode, u"M98");
   EXPECT_EQ(store_.record.sequenceNumber, 0);
   EXPECT_EQ(store_.record.headLine1a, u"First T9");
@@ -139,8 +138,8 @@ TEST_F(PostUpgradeTest, Version000IsRebuiltAndLoadsWithWidenedLists) {
 }
 
 TEST_F(PostUpgradeTest, MissingFileIsLeftMissing) {
-  EXPECT_EQ(Upgrade(), 0);
-  EXPECT_FALSE(std::filesystem::exists(ToUtf8(PostPath())));
+  EXPECT_EQ(Upgrade(), PostFileStatus::Ok);
+  EXPECT_FALSE(memory_.Has(PostPath()));
 }
 
 }  // namespace

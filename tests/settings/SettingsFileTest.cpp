@@ -20,11 +20,11 @@ class SettingsFileTest : public ::testing::Test {
     }
     test::WriteBytes(Path(), bytes);
   }
-  std::u16string Path() const { return SettingsPath(Folder()); }
+  std::u16string Path() const { return SettingsPath(SystemFiles(Folder())); }
   std::u16string Folder() const { return FromUtf8(dir_.Path()); }
   Settings Load() {
     Settings settings;
-    EXPECT_EQ(LoadSettings(settings, Folder()), 0);
+    EXPECT_EQ(LoadSettings(settings, SystemFiles(Folder())), 0);
     return settings;
   }
   std::u16string Stored(std::u16string_view section, std::u16string_view key) {
@@ -181,11 +181,7 @@ TEST_F(SettingsFileTest, NamesAndFiltersAreCutToTheirBuffers) {
   EXPECT_EQ(s.loadFilter.size(), 499u);
 }
 
-TEST(SettingsVersionTest, ReadsVersionsAsTruncatedHundredths) {
-  EXPECT_EQ(VersionTimes100(u"1.22"), 122);
-  EXPECT_EQ(VersionTimes100(u"1.69"), 169);
-  EXPECT_EQ(VersionTimes100(u"abc"), 0);
-  EXPECT_EQ(VersionTimes100(u"1e300"), 1000000000);
+TEST(SettingsKeyTest, InputConversionKeysNumberTheSetsFromOne) {
   EXPECT_EQ(InputConversionKey(u'a', 0, 0), u"a101");
   EXPECT_EQ(InputConversionKey(u'b', 9, 39), u"b040");
 }
@@ -202,7 +198,7 @@ TEST(ShippedSettingsTest, ShippedSettingsNameTheSampleProgram) {
   const std::string specialCodes =
       test::ReadBytes(FromUtf8(home.Path() + "/System/Quorvalen1.pst"));
   Settings s;
-  ASSERT_EQ(LoadSettings(s, FromUtf8(home.Path())), 0);
+  ASSERT_EQ(LoadSettings(s, SystemFiles(FromUtf8(home.Path()))), 0);
   EXPECT_EQ(s.inName, u"samples/sample1.nc");
   EXPECT_EQ(s.versionRead, u"1.69");
   EXPECT_EQ(s.loadFilter, DefaultFileFilter());

@@ -1,0 +1,47 @@
+#include "nctext/LineFiles.h"
+
+#include "nctext/Cnltextfilerw.h"
+#include "platform/FileReplace.h"
+
+namespace qv {
+namespace {
+
+class DiskSource : public LineSource {
+ public:
+  int32_t ReadLine(std::u16string& line) override { return file.ReadString(line); }
+  int32_t Close() override { return file.Close(); }
+
+  Cnltextfilerw file;
+};
+
+class DiskSink : public LineSink {
+ public:
+  int32_t WriteLine(std::u16string_view line) override {
+    std::u16string text(line);
+    text.push_back(u'\n');
+    return file.WriteString(std::move(text));
+  }
+  int32_t Close() override { return file.Close(); }
+
+  Cnltextfilerw file;
+};
+
+}  // namespace
+
+std::unique_ptr<LineSource> DiskLineFiles::OpenRead(const std::u16string& path) {
+  auto source = std::make_unique<DiskSource>();
+  if (source->file.Open(path, OpenMode::Read) != 0) return nullptr;
+  return source;
+}
+
+std::unique_ptr<LineSink> DiskLineFiles::OpenWrite(const std::u16string& path) {
+  auto sink = std::make_unique<DiskSink>();
+  if (sink->file.Open(path, OpenMode::CreateWrite) != 0) return nullptr;
+  return sink;
+}
+
+int32_t DiskLineFiles::Replace(const std::u16string& scratch, const std::u16string& target) {
+  return ReplaceFileAtomically(scratch, target);
+}
+
+}  // namespace qv
