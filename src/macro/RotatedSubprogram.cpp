@@ -11,15 +11,9 @@ namespace {
 
 constexpr size_t kNone = std::u16string::npos;
 
-bool IsWordValueChar(char16_t c) {
-  return (c >= u'0' && c <= u'9') || c == u'.' || c == u'-' || c == u'+';
-}
-
 // The end of the word whose letter stands at `at`: past its digits, ".", "-" and "+".
 size_t WordEnd(std::u16string_view line, size_t at) {
-  size_t end = at + 1;
-  while (end < line.size() && IsWordValueChar(line[end])) ++end;
-  return end;
+  return at + 1 + NcWordValue(line, at, NcPlusSign::InValue).size();
 }
 
 // The value of the word at `at`, in millimetres: values without a decimal point are in
@@ -42,9 +36,12 @@ bool IsDwellOrComment(std::u16string_view line) {
          Contains(line, u"G4 X") || Contains(line, u"G04 X");
 }
 
-void AppendWord(std::u16string& text, char16_t letter, double value, int digits) {
+bool AppendWord(std::u16string& text, char16_t letter, double value, int digits) {
+  const std::optional<std::u16string> printed = FormatNcNumber(value, digits);
+  if (!printed) return false;
   text += letter;
-  text += FormatNcNumber(value, digits);
+  text += *printed;
+  return true;
 }
 
 }  // namespace
@@ -61,8 +58,8 @@ std::u16string SubprogramLabel(std::u16string_view callLine) {
   return label;
 }
 
-std::u16string RotateSubprogramLine(std::u16string_view source, double cosA, double sinA,
-                                    int32_t decimalIndex) {
+std::optional<std::u16string> RotateSubprogramLine(std::u16string_view source, double cosA,
+                                                   double sinA, int32_t decimalIndex) {
   if (IsDwellOrComment(source)) return std::u16string(source);
   const size_t xAt = source.find(u'X');
   const size_t yAt = source.find(u'Y');
@@ -82,13 +79,15 @@ std::u16string RotateSubprogramLine(std::u16string_view source, double cosA, dou
   const bool hasPosition = xAt != kNone || yAt != kNone;
 
   std::u16string group;
-  if (!hasCentre || hasPosition) {
-    AppendWord(group, u'X', x * cosA - y * sinA, digits);
-    AppendWord(group, u'Y', x * sinA + y * cosA, digits);
+  if ((!hasCentre || hasPosition) && !(AppendWord(group, u'X', x * cosA - y * sinA, digits) &&
+                                       AppendWord(group, u'Y', x * sinA + y * cosA, digits))) {
+    return std::nullopt;
   }
   if (hasCentre) {
-    AppendWord(group, u'I', i * cosA - j * sinA, digits);
-    AppendWord(group, u'J', i * sinA + j * cosA, digits);
+    if (!AppendWord(group, u'I', i * cosA - j * sinA, digits) ||
+        !AppendWord(group, u'J', i * sinA + j * cosA, digits)) {
+      return std::nullopt;
+    }
   } else if (rAt != kNone) {
     group += source.substr(rAt, WordEnd(source, rAt) - rAt);
   }
@@ -108,19 +107,26 @@ std::u16string RotateSubprogramLine(std::u16string_view source, double cosA, dou
   return line;
 }
 
-bool ExpandRotatedSubprogram(const std::vector<std::u16string>& program, std::u16string_view label,
-                             double angleDegrees, int32_t decimalIndex,
-                             std::vector<std::u16string>& out) {
+SubprogramResult ExpandRotatedSubprogram(const std::vector<std::u16string>& program,
+                                         std::u16string_view label, double angleDegrees,
+                                         int32_t decimalIndex, std::vector<std::u16string>& out) {
   size_t at = 0;
   while (at < program.size() && program[at] != label) ++at;
-  if (at == program.size()) return false;
+  if (at == program.size()) return SubprogramResult::NotFound;
   const double a = angleDegrees * kPi / 180.0;
   const double cosA = std::cos(a);
   const double sinA = std::sin(a);
+  const size_t before = out.size();
   for (++at; at < program.size() && !Contains(program[at], u"M99"); ++at) {
-    out.push_back(RotateSubprogramLine(program[at], cosA, sinA, decimalIndex));
+    std::optional<std::u16string> line =
+        RotateSubprogramLine(program[at], cosA, sinA, decimalIndex);
+    if (!line) {
+      out.resize(before);
+      return SubprogramResult::Unprintable;
+    }
+    out.push_back(std::move(*line));
   }
-  return true;
+  return SubprogramResult::Expanded;
 }
 
 }  // namespace qv
