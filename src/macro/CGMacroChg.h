@@ -16,10 +16,11 @@
 namespace qv {
 
 // Most lines one expansion (one run of ExpandInPlace or CheckAndExpand) may produce in all, so
-// that a short program of large patterns cannot exhaust memory: some twenty lines out for each
-// of a million lines in is far beyond any real part program. A line whose lines would pass it
-// is refused as unconvertible.
-inline constexpr size_t kMaxExpansionLines = 2000000;
+// that a short program of large patterns cannot exhaust memory; half a million lines is far
+// more than a machine's program memory holds. A line whose lines would pass it is refused as
+// unconvertible before its lines are made (a pattern is judged by its first figure), so it is
+// also below the limit of one pattern line.
+inline constexpr size_t kMaxExpansionLines = 500000;
 
 // Why a line that reads well was still refused.
 enum class MacroRefusal {

@@ -31,6 +31,14 @@ void BlankWord(std::u16string& line, size_t at) {
   for (size_t k = at; k < end; ++k) line[k] = u' ';
 }
 
+// Whether the word at `at` runs straight into an exponent: once the turned value stands in
+// its place, "X1e300" would print as "Y0.1e300".
+bool RunsIntoExponent(std::u16string_view line, size_t at) {
+  if (at == kNone) return false;
+  const size_t end = WordEnd(line, at);
+  return end < line.size() && (line[end] == u'e' || line[end] == u'E');
+}
+
 bool IsDwellOrComment(std::u16string_view line) {
   return Contains(line, u"(") || Contains(line, u"G4X") || Contains(line, u"G04X") ||
          Contains(line, u"G4 X") || Contains(line, u"G04 X");
@@ -68,6 +76,9 @@ std::optional<std::u16string> RotateSubprogramLine(std::u16string_view source, d
   const size_t jAt = source.find(u'J');
   if (xAt == kNone && yAt == kNone && rAt == kNone && iAt == kNone && jAt == kNone) {
     return std::u16string(source);
+  }
+  for (const size_t at : {xAt, yAt, iAt, jAt}) {
+    if (RunsIntoExponent(source, at)) return std::nullopt;
   }
   const double divisor = std::pow(10.0, decimalIndex + 1);
   const int digits = decimalIndex + 1;

@@ -29,7 +29,8 @@ SubprogramResult ExpandRotatedSubprogram(const std::vector<std::u16string>& prog
 
 // One line of such a block with its X/Y and I/J words turned (dwell and comment lines, and
 // lines without X, Y, R, I or J, come back unchanged); nullopt when a turned value cannot be
-// printed.
+// printed or an X, Y, I or J value runs straight into an "e" or "E" (it would print as an
+// exponent).
 std::optional<std::u16string> RotateSubprogramLine(std::u16string_view line, double cosA,
                                                    double sinA, int32_t decimalIndex);
 

@@ -74,6 +74,8 @@ TEST(RotatedSubprogramTest, BlockWithAValueBeyondNcTextAppendsNothing) {
   EXPECT_EQ(Turn(huge, 90), std::nullopt);
   EXPECT_EQ(Turn(u"G01X9999999999.Y0", 0), std::nullopt);
   EXPECT_EQ(Turn(u"G01X999999999.Y0", 0), u"G01X999999999.Y0.");
+  EXPECT_EQ(Turn(u"G01X1e300", 90), std::nullopt);
+  EXPECT_EQ(Turn(u"G01Y2.XE3", 90), std::nullopt);
   const std::vector<std::u16string> program{u"O1", u"G01X1.Y0", huge, u"M99"};
   std::vector<std::u16string> out{u"kept"};
   EXPECT_EQ(ExpandRotatedSubprogram(program, u"O1", 90, 0, out), SubprogramResult::Unprintable);
