@@ -17,9 +17,8 @@ namespace qv {
 
 // Most lines one expansion (one run of ExpandInPlace or CheckAndExpand) may produce in all, so
 // that a short program of large patterns cannot exhaust memory; half a million lines is far
-// more than a machine's program memory holds. A line whose lines would pass it is refused as
-// unconvertible before its lines are made (a pattern is judged by its first figure), so it is
-// also below the limit of one pattern line.
+// more than a machine's program memory holds. A line whose lines would pass what is left is
+// refused as unconvertible before they are made (a pattern is judged by its first figure).
 inline constexpr size_t kMaxExpansionLines = 500000;
 
 // Why a line that reads well was still refused.

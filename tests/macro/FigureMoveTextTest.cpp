@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <vector>
 
 #include "TestSupport.h"
@@ -43,13 +42,6 @@ TEST(FigureMoveText, PrintsLinesExactlyAsFormatNcNumberDoes) {
     const double v = (static_cast<int>(seed >> 8) % 2000001 - 1000000) / 7919.0;
     ASSERT_EQ(MoveText({0, 0}, {kLine, {v, 0}, {}}), u"G01X" + *FormatNcNumber(v, 3) + u"Y0.") << v;
   }
-}
-
-TEST(FigureMoveText, ValuesWithoutNcTextPrintNothing) {
-  EXPECT_EQ(CoordinateText({1e9, 0}), std::nullopt);
-  EXPECT_EQ(MoveText({-6e8, 0}, {kLine, {6e8, 0}, {}}), std::nullopt);
-  EXPECT_EQ(MoveText({0, 0}, {ContourStep::Kind::Clockwise, {1, 0}, {0, std::nan("")}}),
-            std::nullopt);
 }
 
 }  // namespace
