@@ -1,4 +1,5 @@
-// Expanding a 100,000-line program of figures and patterns (must stay under one second).
+// Expanding a 20,000-line program of figures and patterns into some 384,000 lines, within the
+// expansion's line budget (must stay under a fifth of a second).
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -24,14 +25,14 @@ const char16_t* const kBlock[] = {
 
 std::vector<std::u16string> Program() {
   std::vector<std::u16string> lines;
-  lines.reserve(100000);
-  while (lines.size() < 100000) {
+  lines.reserve(20000);
+  while (lines.size() < 20000) {
     for (const char16_t* line : kBlock) lines.emplace_back(line);
   }
   return lines;
 }
 
-void BM_ExpandInPlace100k(benchmark::State& state) {
+void BM_ExpandInPlace20k(benchmark::State& state) {
   const std::vector<std::u16string> program = Program();
   size_t produced = 0;
   for (auto _ : state) {
@@ -44,9 +45,9 @@ void BM_ExpandInPlace100k(benchmark::State& state) {
   }
   state.counters["lines_out"] = static_cast<double>(produced);
 }
-BENCHMARK(BM_ExpandInPlace100k)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExpandInPlace20k)->Unit(benchmark::kMillisecond);
 
-void BM_CheckAndExpand100k(benchmark::State& state) {
+void BM_CheckAndExpand20k(benchmark::State& state) {
   const std::vector<std::u16string> program = Program();
   for (auto _ : state) {
     std::vector<std::u16string> out;
@@ -54,6 +55,6 @@ void BM_CheckAndExpand100k(benchmark::State& state) {
     benchmark::DoNotOptimize(macro.CheckAndExpand(program, out));
   }
 }
-BENCHMARK(BM_CheckAndExpand100k)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CheckAndExpand20k)->Unit(benchmark::kMillisecond);
 
 }  // namespace

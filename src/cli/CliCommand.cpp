@@ -104,6 +104,28 @@ void PrintEntries(const std::vector<std::u16string>& entries, std::ostream& out)
   for (const std::u16string& entry : entries) out << ToUtf8(entry) << '\n';
 }
 
+std::string RefusalText(MacroRefusal reason) {
+  switch (reason) {
+    case MacroRefusal::ControlCharacter:
+      return "the line holds a control character (lone CR line ends make the file one line)";
+    case MacroRefusal::PatternTooLarge:
+      return "the pattern would produce more than " + std::to_string(kMaxPatternLines) + " lines";
+    case MacroRefusal::ExpansionTooLarge:
+      return "the expansion would produce more than " + std::to_string(kMaxExpansionLines) +
+             " lines in all";
+    case MacroRefusal::Unprintable:
+      return "a value to write is not a number or needs more than 9 digits before the point";
+  }
+  return {};
+}
+
+// Why lines were refused, where a malformed value or a failed check does not say it.
+void PrintRefusals(const std::vector<MacroRefusalEntry>& refusals, std::ostream& out) {
+  for (const MacroRefusalEntry& refusal : refusals) {
+    out << "line " << refusal.lineNumber << ": " << RefusalText(refusal.reason) << '\n';
+  }
+}
+
 void PrintWarnings(const std::vector<std::u16string>& warnings, std::ostream& out) {
   if (warnings.empty()) return;
   out << "Warnings: macro lines that produce no moves:\n";
@@ -121,6 +143,7 @@ int RunCheck(const CliArguments& args, std::ostream& out, std::ostream& err) {
   std::vector<std::u16string> expanded;
   const int32_t result = macro.CheckAndExpand(*lines, expanded);
   PrintEntries(unconvertible, out);
+  PrintRefusals(macro.Refusals(), out);
   PrintWarnings(warnings, out);
   return result == -1 ? kCliUnconvertible : kCliOk;
 }
@@ -143,6 +166,7 @@ int RunExpand(const CliArguments& args, std::ostream& out, std::ostream& err) {
   if (!WriteProgram(*lines, args.outputPath, out, err)) return kCliFailure;
   if (!unconvertible.empty()) err << "Unconvertible lines (left unchanged):\n";
   PrintEntries(unconvertible, err);
+  PrintRefusals(check.Refusals(), err);
   PrintWarnings(warnings, err);
   return result == -1 ? kCliUnconvertible : kCliOk;
 }

@@ -42,6 +42,8 @@ void CGMacroChg::ResetRun(const std::vector<std::u16string>& lines) {
   savedFigure = MacroWords{};
   savedFigureValid = false;
   patternAngle = 0;
+  linesLeft_ = kMaxExpansionLines;
+  refusals_.clear();
 }
 
 int32_t CGMacroChg::ExpandInPlace(std::vector<std::u16string>& lines) {
@@ -107,22 +109,27 @@ int32_t CGMacroChg::ExpandLine(std::u16string_view line, int32_t mode,
   lineFigureValid = false;
   const MacroParseResult parsed = ParseMacroLine(line, words);
   if (parsed == MacroParseResult::Blank) return -4;
+  if (parsed == MacroParseResult::ControlCharacter) {
+    return Refuse(MacroRefusal::ControlCharacter, lineNumber);
+  }
   if (parsed == MacroParseResult::Malformed) {
     Record(unconvertible_, lineNumber);
     return -2;
   }
   const int c = CheckWords();
-  if (rotationOn == 1 && (Contains(line, u"M98H") || Contains(line, u"M98P")) && TryRotatedCall()) {
-    out.swap(producedLines);  // out was emptied above, so producedLines is empty again
-    return 0;
+  if (rotationOn == 1 && (Contains(line, u"M98H") || Contains(line, u"M98P"))) {
+    const SubprogramResult called = TryRotatedCall();
+    if (called == SubprogramResult::Unprintable) {
+      return Refuse(MacroRefusal::Unprintable, lineNumber);
+    }
+    if (called == SubprogramResult::Expanded) {
+      if (const auto refusal = TakeFromBudget()) return Refuse(*refusal, lineNumber);
+      out.swap(producedLines);  // out was emptied above, so producedLines is empty again
+      return 0;
+    }
   }
   if (c >= 0) {
-    if (IsFigure(words.g)) {
-      RunFigure(lineNumber);
-    } else if (!RunPattern(lineNumber)) {
-      Record(unconvertible_, lineNumber);
-      return -2;
-    }
+    if (const auto refusal = RunMacro(lineNumber)) return Refuse(*refusal, lineNumber);
     out.swap(producedLines);  // out was emptied above, so producedLines is empty again
     return 0;
   }
@@ -200,50 +207,81 @@ FigureContext CGMacroChg::Context(double angle) const {
   return FigureContext{incremental, angle, options_.exactStop, options_.cutterSide};
 }
 
-void CGMacroChg::RunFigure(int32_t lineNumber) {
-  if (GenerateFigure(words, Context(patternAngle), shape, producedLines) != 0) {
-    Record(warnings_, lineNumber);
-  }
+std::optional<MacroRefusal> CGMacroChg::RunMacro(int32_t lineNumber) {
+  const std::optional<MacroRefusal> refusal =
+      IsFigure(words.g) ? RunFigure(lineNumber) : RunPattern(lineNumber);
+  return refusal ? refusal : TakeFromBudget();
 }
 
-bool CGMacroChg::RunPattern(int32_t lineNumber) {
+std::optional<MacroRefusal> CGMacroChg::RunFigure(int32_t lineNumber) {
+  const int r = GenerateFigure(words, Context(patternAngle), shape, producedLines);
+  if (r == -2) return MacroRefusal::Unprintable;
+  if (r != 0) Record(warnings_, lineNumber);
+  return std::nullopt;
+}
+
+std::optional<MacroRefusal> CGMacroChg::RunPattern(int32_t lineNumber) {
   if (!savedFigureValid) {
     Record(warnings_, lineNumber);
-    return true;
+    return std::nullopt;
   }
   const MacroWords pattern = words;
   const Point base{words.hasX ? words.x : lastX, words.hasY ? words.y : lastY};
-  const std::vector<PatternStop> stops = PatternStops(words, base, words.hasX || words.hasY);
+  const std::vector<PatternStop> stops =
+      PatternStops(words, base, words.hasX || words.hasY, savedFigure.i < 0);
   words = savedFigure;
   words.hasX = 1;
   words.hasY = 1;
   lineFigureValid = true;
   producedLines.clear();
+  // Every figure of a pattern has as many lines as the first (only the place differs), so
+  // the first tells whether the whole pattern fits before the rest is made.
+  std::optional<MacroRefusal> refusal;
   bool failed = false;
-  for (const PatternStop& stop : stops) {
-    words.x = stop.position.x;
-    words.y = stop.position.y;
-    patternAngle = stop.patternAngle;
-    failed = GenerateFigure(words, Context(patternAngle), shape, producedLines) != 0 || failed;
-    if (producedLines.size() > patternLineLimit_) {
-      patternAngle = 0;
-      producedLines.clear();
-      words = pattern;
-      lineFigureValid = false;
-      return false;
+  for (size_t n = 0; n < stops.size() && !refusal; ++n) {
+    words.x = stops[n].position.x;
+    words.y = stops[n].position.y;
+    patternAngle = stops[n].patternAngle;
+    const int r = GenerateFigure(words, Context(patternAngle), shape, producedLines);
+    failed = failed || r != 0;
+    const size_t needed = n == 0 ? producedLines.size() * stops.size() : producedLines.size();
+    if (r == -2) {
+      refusal = MacroRefusal::Unprintable;
+    } else if (needed > patternLineLimit_) {
+      refusal = MacroRefusal::PatternTooLarge;
+    } else if (needed > linesLeft_) {
+      refusal = MacroRefusal::ExpansionTooLarge;
     }
   }
   patternAngle = 0;
+  if (refusal) {
+    words = pattern;  // the refused pattern leaves its own words for the bookkeeping
+    lineFigureValid = false;
+    return refusal;
+  }
   if (failed) Record(warnings_, lineNumber);
-  return true;
+  return std::nullopt;
 }
 
-bool CGMacroChg::TryRotatedCall() {
+SubprogramResult CGMacroChg::TryRotatedCall() {
   const std::u16string label = SubprogramLabel(TrimRight(currentLine));
   producedLines.clear();
-  if (programLines == nullptr) return false;
+  if (programLines == nullptr) return SubprogramResult::NotFound;
   return ExpandRotatedSubprogram(*programLines, label, rotationAngle,
                                  std::clamp(options_.decimalIndex, 0, 3), producedLines);
+}
+
+std::optional<MacroRefusal> CGMacroChg::TakeFromBudget() {
+  if (producedLines.size() > linesLeft_) return MacroRefusal::ExpansionTooLarge;
+  linesLeft_ -= producedLines.size();
+  return std::nullopt;
+}
+
+int32_t CGMacroChg::Refuse(MacroRefusal reason, int32_t lineNumber) {
+  producedLines.clear();
+  Record(unconvertible_, lineNumber);
+  refusals_.push_back({lineNumber, reason});
+  return -2;
 }
 
 void CGMacroChg::FinishLine() {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,8 +11,30 @@
 #include "macro/MacroOptions.h"
 #include "macro/MacroPatterns.h"
 #include "macro/MacroWords.h"
+#include "macro/RotatedSubprogram.h"
 
 namespace qv {
+
+// Most lines one expansion (one run of ExpandInPlace or CheckAndExpand) may produce in all, so
+// that a short program of large patterns cannot exhaust memory; half a million lines is far
+// more than a machine's program memory holds. A line whose lines would pass what is left is
+// refused as unconvertible before they are made (a pattern is judged by its first figure).
+inline constexpr size_t kMaxExpansionLines = 500000;
+
+// Why a line that reads well was still refused.
+enum class MacroRefusal {
+  ControlCharacter,   // the line holds a control character other than a tab
+  PatternTooLarge,    // one pattern line would produce more than its line limit
+  ExpansionTooLarge,  // the program's expansion would pass kMaxExpansionLines
+  Unprintable,        // a value to print has no NC text (not a number, or too large)
+};
+
+// A refused line: its number (as listed) and the reason.
+struct MacroRefusalEntry {
+  int32_t lineNumber = 0;
+  MacroRefusal reason = MacroRefusal::Unprintable;
+  bool operator==(const MacroRefusalEntry&) const = default;
+};
 
 // Expands figure macros (G111 to G116), pattern macros (G126 to G137) and, while a G68
 // rotation is on, subprogram calls into plain moves. One object serves one run; the rotation
@@ -47,6 +71,10 @@ class CGMacroChg {
   // unconvertible, since one line must not exhaust memory.
   void SetPatternLineLimit(size_t limit) { patternLineLimit_ = limit; }
 
+  // The lines of the last run that were refused for a reason other than a malformed value or
+  // a failed check, in order; the caller turns the reasons into messages.
+  const std::vector<MacroRefusalEntry>& Refusals() const { return refusals_; }
+
   int32_t RotationOn() const { return rotationOn; }
   double RotationAngle() const { return rotationAngle; }
 
@@ -54,9 +82,12 @@ class CGMacroChg {
   void ResetRun(const std::vector<std::u16string>& lines);
   int CheckWords();
   int CompleteModalWords();
-  void RunFigure(int32_t lineNumber);
-  bool RunPattern(int32_t lineNumber);
-  bool TryRotatedCall();
+  std::optional<MacroRefusal> RunMacro(int32_t lineNumber);
+  std::optional<MacroRefusal> RunFigure(int32_t lineNumber);
+  std::optional<MacroRefusal> RunPattern(int32_t lineNumber);
+  SubprogramResult TryRotatedCall();
+  std::optional<MacroRefusal> TakeFromBudget();
+  int32_t Refuse(MacroRefusal reason, int32_t lineNumber);
   void FinishLine();
   void Record(std::vector<std::u16string>* list, int32_t lineNumber) const;
   FigureContext Context(double angle) const;
@@ -88,6 +119,9 @@ class CGMacroChg {
 
   MacroOptions options_;
   size_t patternLineLimit_ = kMaxPatternLines;
+  // What is left of kMaxExpansionLines in this run.
+  size_t linesLeft_ = kMaxExpansionLines;
+  std::vector<MacroRefusalEntry> refusals_;
   std::vector<std::u16string>* unconvertible_ = nullptr;
   std::vector<std::u16string>* warnings_ = nullptr;
 };

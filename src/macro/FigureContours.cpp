@@ -1,6 +1,8 @@
 #include "macro/FigureContours.h"
 
 #include <cmath>
+#include <iterator>
+#include <optional>
 #include <utility>
 
 #include "macro/FigureGeometry.h"
@@ -47,10 +49,6 @@ int CheckPolygon(MacroWords& w) {
   if (w.hasR && w.hasC) return -1;
   if (w.r <= -0.000001 || w.r >= side) return -1;
   if (w.c <= -0.000001 || w.c >= side) return -1;
-  // A chamfer reaching half a side would run past the neighbouring corner's chamfer and the
-  // contour would cross itself.
-  const double sides = static_cast<double>(std::lround(w.j));
-  if (w.c >= side * std::tan(kPi / sides)) return -1;
   return 0;
 }
 
@@ -181,16 +179,11 @@ Moves RightHandContour(const FigureShape& s) {
   return moves;
 }
 
-std::vector<ContourStep> Steps(const FigureShape& s, const Moves& moves) {
-  std::vector<ContourStep> steps;
-  steps.reserve(moves.size());
-  for (const Move& m : moves) {
-    const auto kind = m.kind == L ? ContourStep::Kind::Line
-                                  : (m.kind == CW ? ContourStep::Kind::Clockwise
-                                                  : ContourStep::Kind::CounterClockwise);
-    steps.push_back({kind, s.points[m.to], m.kind == L ? Point{} : s.arcCentres[m.centre]});
-  }
-  return steps;
+ContourStep Step(const FigureShape& s, const Move& m) {
+  const auto kind = m.kind == L ? ContourStep::Kind::Line
+                                : (m.kind == CW ? ContourStep::Kind::Clockwise
+                                                : ContourStep::Kind::CounterClockwise);
+  return {kind, s.points[m.to], m.kind == L ? Point{} : s.arcCentres[m.centre]};
 }
 
 std::u16string ApproachPrefix(const MacroWords& w, const FigureContext& context) {
@@ -202,40 +195,34 @@ std::u16string ApproachPrefix(const MacroWords& w, const FigureContext& context)
   return prefix;
 }
 
-void AppendLines(const MacroWords& w, const FigureContext& context, const FigureShape& s,
-                 std::vector<std::u16string>& out) {
+// The lines of the figure, or nullopt when a value has no NC text.
+std::optional<std::vector<std::u16string>> FigureLines(const MacroWords& w,
+                                                       const FigureContext& context,
+                                                       const FigureShape& s) {
+  std::vector<std::u16string> out;
   const bool marked = w.g <= 113;
   if (marked) out.push_back(u"G00G01G02G03");
-  FigureMoveText text(s.points[0]);
-  out.push_back(u"G00" + text.RapidCoordinates());
+  const std::optional<std::u16string> pierce = CoordinateText(s.points[0]);
+  const std::optional<std::u16string> approach =
+      MoveText(s.points[0], {ContourStep::Kind::Line, s.points[1], {}});
+  if (!pierce || !approach) return std::nullopt;
+  out.push_back(u"G00" + *pierce);
   out.push_back(u"G91");
-  out.push_back(ApproachPrefix(w, context) + text.LineTo(s.points[1]));
+  out.push_back(ApproachPrefix(w, context) + *approach);
   const bool stops = marked && context.exactStop == 1;
   const bool stopEachSide =
       stops && s.form == FigureForm::Rectangle && s.corner == FigureCorner::Square;
   if (stops && !stopEachSide) out.push_back(u"G00");
   const Moves moves = context.cuttingDirection == 1 ? RightHandContour(s) : LeftHandContour(s);
-  for (std::u16string& line : text.Contour(Steps(s, moves))) {
+  for (const Move& move : moves) {
+    std::optional<std::u16string> line = MoveText(s.points[move.from], Step(s, move));
+    if (!line) return std::nullopt;
     if (stopEachSide) out.push_back(u"G00");
-    out.push_back(std::move(line));
+    out.push_back(std::move(*line));
   }
   out.push_back(context.incremental == 1 ? u"G91" : u"G90");
   out.push_back(u"G00G40");
-}
-
-// Whether every point and centre can be printed: far beyond any NC word's nine digits the
-// thousandths would no longer be exact (a pattern can throw a figure that far).
-bool Printable(const FigureShape& s) {
-  auto fits = [](Point p) {
-    return std::fabs(p.x) < kFigureCoordinateLimit && std::fabs(p.y) < kFigureCoordinateLimit;
-  };
-  for (int n = 0; n < s.pointCount; ++n) {
-    if (!fits(s.points[n])) return false;
-  }
-  for (int n = 0; n < s.centreCount; ++n) {
-    if (!fits(s.arcCentres[n])) return false;
-  }
-  return true;
+  return out;
 }
 
 }  // namespace
@@ -244,8 +231,9 @@ int GenerateFigure(const MacroWords& words, const FigureContext& context, Figure
                    std::vector<std::u16string>& out) {
   if (BuildFigureGeometry(words, shape) != 0) return -1;
   TurnFigure(words, context.patternAngle, shape);
-  if (!Printable(shape)) return -1;
-  AppendLines(words, context, shape, out);
+  std::optional<std::vector<std::u16string>> lines = FigureLines(words, context, shape);
+  if (!lines) return -2;
+  std::move(lines->begin(), lines->end(), std::back_inserter(out));
   return 0;
 }
 

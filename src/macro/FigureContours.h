@@ -16,8 +16,6 @@ inline constexpr int kMaxPolygonSides = 99;
 // two points per corner plus the pierce point, the start twice and the position.
 inline constexpr int kFigurePointCapacity = 2 * kMaxPolygonSides + 4;
 inline constexpr int kFigureCentreCapacity = kMaxPolygonSides;
-// Largest coordinate magnitude a figure may reach and still be written.
-inline constexpr double kFigureCoordinateLimit = 1e12;
 
 // What a figure's generator needs from the macro state and the options.
 struct FigureContext {
@@ -64,9 +62,10 @@ struct FigureShape {
 int CheckFigure(MacroWords& words);
 
 // The lines that cut a checked figure at its position, appended to `out`. `shape` receives
-// the figure's points and centres after turning. Returns 0, or -1 when the geometry has no
-// solution (a G113 chord that misses the circle, or a code that is not a figure) or a point
-// lies beyond kFigureCoordinateLimit (or is not a number); then nothing is appended.
+// the figure's points and centres after turning. Returns 0; -1 when the geometry has no
+// solution (a G113 chord that misses the circle, or a code that is not a figure); -2 when a
+// value has no NC text (a point or increment not a number, or beyond kNcValueLimit). Nothing
+// is appended unless it returns 0.
 int GenerateFigure(const MacroWords& words, const FigureContext& context, FigureShape& shape,
                    std::vector<std::u16string>& out);
 

@@ -122,7 +122,8 @@ int BuildFlats(const MacroWords& w, FigureShape& s) {
 int BuildPolygon(const MacroWords& w, FigureShape& s) {
   const Point centre{w.x, w.y};
   const double side = std::fabs(w.i);
-  const int n = static_cast<int>(std::lround(w.j));
+  // Counted by the whole part, as every repeat count is read.
+  const int n = static_cast<int>(std::trunc(w.j));
   if (n < 3 || n > kMaxPolygonSides) return -1;
   s.form = FigureForm::Polygon;
   s.corner = CornerOf(w);

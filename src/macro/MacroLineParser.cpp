@@ -1,5 +1,7 @@
 #include "macro/MacroLineParser.h"
 
+#include <algorithm>
+
 #include "nctext/NcWords.h"
 #include "nctext/StringUtil.h"
 
@@ -41,10 +43,18 @@ void StoreWord(char16_t letter, std::u16string_view value, MacroWords& words) {
   words.*(slot->present) = 1;
 }
 
+// Control characters (a tab aside) have no place in a program line: a file with lone CR line
+// ends reads as one line full of them, and expanding its words would silently drop the rest.
+bool HoldsControlCharacter(std::u16string_view line) {
+  return std::any_of(line.begin(), line.end(),
+                     [](char16_t c) { return (c < 0x20 && c != u'\t') || c == 0x7F; });
+}
+
 }  // namespace
 
 MacroParseResult ParseMacroLine(std::u16string_view line, MacroWords& words) {
   words = MacroWords{};
+  if (HoldsControlCharacter(line)) return MacroParseResult::ControlCharacter;
   const std::u16string_view trimmed = TrimRight(line);
   if (trimmed.empty()) return MacroParseResult::Blank;
   const std::optional<std::u16string> cleaned = CleanNcLine(trimmed);
@@ -53,11 +63,9 @@ MacroParseResult ParseMacroLine(std::u16string_view line, MacroWords& words) {
   if (text.empty() || StartsWith(text, u"GOTO")) return MacroParseResult::Blank;
   for (size_t at = 0; at < text.size(); ++at) {
     if (!IsWordLetter(text[at])) continue;
-    const std::u16string_view value = NcWordValue(text, at);
-    if (!IsValidNcNumber(value)) {
-      words = MacroWords{};
-      return MacroParseResult::Malformed;
-    }
+    const std::u16string_view value = NcWordValue(text, at, NcPlusSign::EndsValue);
+    // The words read so far stay: the line's bookkeeping still carries them forward.
+    if (!IsValidNcNumber(value)) return MacroParseResult::Malformed;
     StoreWord(text[at], value, words);
     at += value.size();
   }

@@ -42,7 +42,7 @@ int CheckGrid(MacroWords& w) {
 }
 
 // G126 and G129: figures on a circle about the base point.
-std::vector<PatternStop> CircleStops(const MacroWords& w, Point base) {
+std::vector<PatternStop> CircleStops(const MacroWords& w, Point base, bool angleGrows) {
   const int64_t count = Count(w.k);
   const bool pitched = w.g == 129 && w.hasP;
   const double step = pitched ? w.p : 360.0 / static_cast<double>(count);
@@ -56,7 +56,7 @@ std::vector<PatternStop> CircleStops(const MacroWords& w, Point base) {
     angle += step;
     if (step > 0 && angle >= 360) angle -= 360;
     if (pitched && step < 0 && angle <= -360) angle += 360;
-    patternAngle += step;
+    if (angleGrows) patternAngle += step;
   }
   return stops;
 }
@@ -115,11 +115,12 @@ int CheckPattern(MacroWords& words) {
   }
 }
 
-std::vector<PatternStop> PatternStops(const MacroWords& pattern, Point base, bool carriesPosition) {
+std::vector<PatternStop> PatternStops(const MacroWords& pattern, Point base, bool carriesPosition,
+                                      bool angleGrows) {
   switch (pattern.g) {
     case 126:
     case 129:
-      return CircleStops(pattern, base);
+      return CircleStops(pattern, base, angleGrows);
     case 128:
       return LineStops(pattern, base, carriesPosition);
     case 136:

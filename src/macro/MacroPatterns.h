@@ -30,7 +30,10 @@ int CheckPattern(MacroWords& words);
 
 // The stops of a checked pattern in the order the figures are cut. `base` is the pattern's base
 // point; `carriesPosition` says whether the pattern line had X or Y, which for G128, G136 and
-// G137 puts a figure on the base point itself.
-std::vector<PatternStop> PatternStops(const MacroWords& pattern, Point base, bool carriesPosition);
+// G137 puts a figure on the base point itself. On a circle the pattern angle starts at J and
+// grows by the pitch only when `angleGrows` (the repeated figure's I is negative); elsewhere it
+// stays 0.
+std::vector<PatternStop> PatternStops(const MacroWords& pattern, Point base, bool carriesPosition,
+                                      bool angleGrows);
 
 }  // namespace qv

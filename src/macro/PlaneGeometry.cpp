@@ -36,6 +36,14 @@ void SetTolerances(double point, double side, double spare, double parallel, dou
 
 const GeometryTolerances& Tolerances() { return gTolerances; }
 
+ScopedTolerances::ScopedTolerances(double point, double side, double spare, double parallel,
+                                   double tangent, double touch)
+    : previous_(gTolerances) {
+  SetTolerances(point, side, spare, parallel, tangent, touch);
+}
+
+ScopedTolerances::~ScopedTolerances() { gTolerances = previous_; }
+
 VectorInfo VectorBetween(Point p1, Point p2) {
   VectorInfo v{p2.x - p1.x, p2.y - p1.y, 0, false};
   v.length = std::hypot(v.dx, v.dy);

@@ -84,6 +84,21 @@ void SetTolerances(double point, double side, double spare, double parallel, dou
 // The tolerances in force.
 const GeometryTolerances& Tolerances();
 
+// Sets the tolerances as SetTolerances does for as long as it lives, and puts back the ones
+// that were in force before on every way out of its scope, an exception included: work that
+// needs other tolerances for a while cannot leave them changed for the rest of the process.
+class ScopedTolerances {
+ public:
+  ScopedTolerances(double point, double side, double spare, double parallel, double tangent,
+                   double touch);
+  ~ScopedTolerances();
+  ScopedTolerances(const ScopedTolerances&) = delete;
+  ScopedTolerances& operator=(const ScopedTolerances&) = delete;
+
+ private:
+  GeometryTolerances previous_;
+};
+
 // P2 - P1 with its length.
 VectorInfo VectorBetween(Point p1, Point p2);
 // The unit vector from P1 to P2 and the length; (1, 0) when degenerate.

@@ -11,15 +11,9 @@ namespace {
 
 constexpr size_t kNone = std::u16string::npos;
 
-bool IsWordValueChar(char16_t c) {
-  return (c >= u'0' && c <= u'9') || c == u'.' || c == u'-' || c == u'+';
-}
-
 // The end of the word whose letter stands at `at`: past its digits, ".", "-" and "+".
 size_t WordEnd(std::u16string_view line, size_t at) {
-  size_t end = at + 1;
-  while (end < line.size() && IsWordValueChar(line[end])) ++end;
-  return end;
+  return at + 1 + NcWordValue(line, at, NcPlusSign::InValue).size();
 }
 
 // The value of the word at `at`, in millimetres: values without a decimal point are in
@@ -37,14 +31,25 @@ void BlankWord(std::u16string& line, size_t at) {
   for (size_t k = at; k < end; ++k) line[k] = u' ';
 }
 
+// Whether the word at `at` runs straight into an exponent: once the turned value stands in
+// its place, "X1e300" would print as "Y0.1e300".
+bool RunsIntoExponent(std::u16string_view line, size_t at) {
+  if (at == kNone) return false;
+  const size_t end = WordEnd(line, at);
+  return end < line.size() && (line[end] == u'e' || line[end] == u'E');
+}
+
 bool IsDwellOrComment(std::u16string_view line) {
   return Contains(line, u"(") || Contains(line, u"G4X") || Contains(line, u"G04X") ||
          Contains(line, u"G4 X") || Contains(line, u"G04 X");
 }
 
-void AppendWord(std::u16string& text, char16_t letter, double value, int digits) {
+bool AppendWord(std::u16string& text, char16_t letter, double value, int digits) {
+  const std::optional<std::u16string> printed = FormatNcNumber(value, digits);
+  if (!printed) return false;
   text += letter;
-  text += FormatNcNumber(value, digits);
+  text += *printed;
+  return true;
 }
 
 }  // namespace
@@ -61,8 +66,8 @@ std::u16string SubprogramLabel(std::u16string_view callLine) {
   return label;
 }
 
-std::u16string RotateSubprogramLine(std::u16string_view source, double cosA, double sinA,
-                                    int32_t decimalIndex) {
+std::optional<std::u16string> RotateSubprogramLine(std::u16string_view source, double cosA,
+                                                   double sinA, int32_t decimalIndex) {
   if (IsDwellOrComment(source)) return std::u16string(source);
   const size_t xAt = source.find(u'X');
   const size_t yAt = source.find(u'Y');
@@ -71,6 +76,9 @@ std::u16string RotateSubprogramLine(std::u16string_view source, double cosA, dou
   const size_t jAt = source.find(u'J');
   if (xAt == kNone && yAt == kNone && rAt == kNone && iAt == kNone && jAt == kNone) {
     return std::u16string(source);
+  }
+  for (const size_t at : {xAt, yAt, iAt, jAt}) {
+    if (RunsIntoExponent(source, at)) return std::nullopt;
   }
   const double divisor = std::pow(10.0, decimalIndex + 1);
   const int digits = decimalIndex + 1;
@@ -82,13 +90,15 @@ std::u16string RotateSubprogramLine(std::u16string_view source, double cosA, dou
   const bool hasPosition = xAt != kNone || yAt != kNone;
 
   std::u16string group;
-  if (!hasCentre || hasPosition) {
-    AppendWord(group, u'X', x * cosA - y * sinA, digits);
-    AppendWord(group, u'Y', x * sinA + y * cosA, digits);
+  if ((!hasCentre || hasPosition) && !(AppendWord(group, u'X', x * cosA - y * sinA, digits) &&
+                                       AppendWord(group, u'Y', x * sinA + y * cosA, digits))) {
+    return std::nullopt;
   }
   if (hasCentre) {
-    AppendWord(group, u'I', i * cosA - j * sinA, digits);
-    AppendWord(group, u'J', i * sinA + j * cosA, digits);
+    if (!AppendWord(group, u'I', i * cosA - j * sinA, digits) ||
+        !AppendWord(group, u'J', i * sinA + j * cosA, digits)) {
+      return std::nullopt;
+    }
   } else if (rAt != kNone) {
     group += source.substr(rAt, WordEnd(source, rAt) - rAt);
   }
@@ -108,19 +118,26 @@ std::u16string RotateSubprogramLine(std::u16string_view source, double cosA, dou
   return line;
 }
 
-bool ExpandRotatedSubprogram(const std::vector<std::u16string>& program, std::u16string_view label,
-                             double angleDegrees, int32_t decimalIndex,
-                             std::vector<std::u16string>& out) {
+SubprogramResult ExpandRotatedSubprogram(const std::vector<std::u16string>& program,
+                                         std::u16string_view label, double angleDegrees,
+                                         int32_t decimalIndex, std::vector<std::u16string>& out) {
   size_t at = 0;
   while (at < program.size() && program[at] != label) ++at;
-  if (at == program.size()) return false;
+  if (at == program.size()) return SubprogramResult::NotFound;
   const double a = angleDegrees * kPi / 180.0;
   const double cosA = std::cos(a);
   const double sinA = std::sin(a);
+  const size_t before = out.size();
   for (++at; at < program.size() && !Contains(program[at], u"M99"); ++at) {
-    out.push_back(RotateSubprogramLine(program[at], cosA, sinA, decimalIndex));
+    std::optional<std::u16string> line =
+        RotateSubprogramLine(program[at], cosA, sinA, decimalIndex);
+    if (!line) {
+      out.resize(before);
+      return SubprogramResult::Unprintable;
+    }
+    out.push_back(std::move(*line));
   }
-  return true;
+  return SubprogramResult::Expanded;
 }
 
 }  // namespace qv

@@ -80,18 +80,21 @@ double RoundToDigits(double value, int digits) {
   return std::signbit(value) ? -rounded : rounded;
 }
 
-std::u16string FormatNcNumber(double value, int digits) {
-  std::u16string text = FormatFixed(RoundToDigits(value, digits), digits);
+std::optional<std::u16string> FormatNcNumber(double value, int digits) {
+  const double rounded = RoundToDigits(value, digits);
+  if (!(std::fabs(rounded) < kNcValueLimit)) return std::nullopt;  // NaN fails the test too
+  std::u16string text = FormatFixed(rounded, digits);
   if (text.find(u'.') == std::u16string::npos) return text;
   while (text.back() == u'0') text.pop_back();
   return text;
 }
 
-std::u16string_view NcWordValue(std::u16string_view text, size_t position) {
+std::u16string_view NcWordValue(std::u16string_view text, size_t position, NcPlusSign plus) {
+  auto inValue = [plus](char16_t c) {
+    return IsDigit(c) || c == u'.' || c == u'-' || (c == u'+' && plus == NcPlusSign::InValue);
+  };
   size_t end = position + 1;
-  while (end < text.size() && (IsDigit(text[end]) || text[end] == u'.' || text[end] == u'-')) {
-    ++end;
-  }
+  while (end < text.size() && inValue(text[end])) ++end;
   return position + 1 <= text.size() ? text.substr(position + 1, end - position - 1)
                                      : std::u16string_view{};
 }

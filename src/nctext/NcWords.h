@@ -8,6 +8,9 @@ namespace qv {
 
 // Longest macro line, after cleaning, that the word reader takes.
 inline constexpr size_t kMaxMacroLineLength = 255;
+// Magnitude, after rounding, from which a value is not printed: its whole part would need more
+// than the nine digits a word value may have when it is read back.
+inline constexpr double kNcValueLimit = 1e9;
 
 // The line without spaces and without everything from the first ";" on; nullopt when the
 // result would be longer than kMaxMacroLineLength (a line too long is refused, never cut,
@@ -29,11 +32,17 @@ bool HasDecimalPoint(std::u16string_view value);
 double RoundToDigits(double value, int digits);
 
 // The NC text of a value: rounded, printed with `digits` decimals (1 to 4), trailing zeros
-// removed but the point kept ("12.5", "12.", "0.", "-0.25").
-std::u16string FormatNcNumber(double value, int digits);
+// removed but the point kept ("12.5", "12.", "0.", "-0.25"). nullopt for a value that is not
+// a number, infinite, or whose rounded magnitude reaches kNcValueLimit: such a value has no
+// NC text, and printing it otherwise would give "nan", "inf" or an exponent.
+std::optional<std::u16string> FormatNcNumber(double value, int digits);
+
+// Whether a "+" belongs to a word's value: macro words end their value there, while the
+// subprogram copy takes a signed value as part of the word it rewrites.
+enum class NcPlusSign { EndsValue, InValue };
 
 // The value text after the address letter at text[position]: the run of digits, "." and "-"
-// that follows it ("+" ends it).
-std::u16string_view NcWordValue(std::u16string_view text, size_t position);
+// that follows it, and "+" as `plus` says.
+std::u16string_view NcWordValue(std::u16string_view text, size_t position, NcPlusSign plus);
 
 }  // namespace qv

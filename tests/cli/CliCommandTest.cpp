@@ -84,6 +84,18 @@ TEST_F(CliRunTest, CheckListsUnconvertibleLinesThenWarningsAndExitsOne) {
   EXPECT_EQ(err.str(), "");
 }
 
+TEST_F(CliRunTest, CheckGivesTheReasonOfARefusalThatTheLineDoesNotShow) {
+  const std::string in =
+      Input("a.nc", "G111I10.J10.\r\nG126X0Y0I50.K90000\r\nG111X0Y0I9.\rG126I20.K4\r\n");
+  EXPECT_EQ(Run({"check", in}), kCliUnconvertible);
+  EXPECT_EQ(out.str(),
+            "     2    G126X0Y0I50.K90000\n"
+            "     3    G111X0Y0I9.\rG126I20.K4\n"
+            "line 2: the expansion would produce more than 500000 lines in all\n"
+            "line 3: the line holds a control character (lone CR line ends make the file one "
+            "line)\n");
+}
+
 TEST_F(CliRunTest, CheckOfACleanProgramPrintsNothingAndExitsZero) {
   const std::string in = Input("a.nc", "G90\r\nG00X1.Y2.\r\nM30\r\n");
   EXPECT_EQ(Run({"check", in}), kCliOk);

@@ -85,6 +85,16 @@ TEST_F(CGMacroChgTest, RectangleExpandsToTheListedLines) {
   EXPECT_EQ(out, kRectangleAt100_50);
 }
 
+TEST_F(CGMacroChgTest, IncrementsAreExactDifferencesSoOppositeSidesMatch) {
+  UseOptions({0, 2, 0});
+  Lines out;
+  ASSERT_EQ(macro.ExpandLine(u"G111X603.72Y0I34.369J12.", 0, out, 1), 0);
+  // Half length 17.1845, approach 6: the pierce point 614.9045 lies just below the half.
+  EXPECT_EQ(out, (Lines{u"G00G01G02G03", u"G00X614.904Y0.", u"G91", u"G41G01X6.Y0.", u"G01X0.Y6.",
+                        u"G01X-34.369Y0.", u"G01X0.Y-12.", u"G01X34.369Y0.", u"G01X0.Y6.", u"G90",
+                        u"G00G40"}));
+}
+
 TEST_F(CGMacroChgTest, IncrementalLineSwitchesModeBeforeTheFigure) {
   int32_t result = 0;
   const Lines out = Check({u"G91G111X10.Y5.I20.J10."}, &result);
@@ -189,6 +199,29 @@ TEST_F(CGMacroChgTest, NegativeIFigureFollowsThePatternAngle) {
             WithoutNegativeZero(second));
 }
 
+TEST_F(CGMacroChgTest, PatternAngleGrowsOnlyAfterFiguresWithNegativeI) {
+  // I0 still turns with the pattern angle, but the angle stays at J: both slots open upwards.
+  // Both rays of a slot of no angle point up, so its ends are whole circles.
+  const auto slot = [](const char16_t* rapid) {
+    return Lines{rapid,
+                 u"G91",
+                 u"G41G09G01X0.Y-5.",
+                 u"G02X0.Y0.I0.J-25.",
+                 u"G03X0.Y10.I0.J5.",
+                 u"G03X0.Y0.I0.J-35.",
+                 u"G03X0.Y-10.I0.J-5.",
+                 u"G02X0.Y0.I0.J-25.",
+                 u"G90",
+                 u"G00G40"};
+  };
+  Lines expected{u"G115I0.J10.R30."};
+  for (const char16_t* rapid : {u"G00X100.Y0.", u"G00X-100.Y0."}) {
+    const Lines figure = slot(rapid);
+    expected.insert(expected.end(), figure.begin(), figure.end());
+  }
+  EXPECT_EQ(Check({u"G115I0.J10.R30.", u"G126X0Y0I100.J0K2"}), expected);
+}
+
 TEST_F(CGMacroChgTest, BookkeepingAfterAPatternUsesTheFigureAtItsLastPosition) {
   // The repeat after the pattern is accepted (lastG is the figure's) and the lone X takes the
   // Y of the last pattern position.
@@ -279,6 +312,70 @@ TEST_F(CGMacroChgTest, MalformedValuesAreUnconvertibleWhereverTheyStand) {
   EXPECT_EQ(unconvertible, (Lines{u"     1    X1.2.3", u"     2    G01X1.123456",
                                   u"     3    G00X+5.", u"     4    M08K", u"     5    N10GOTO5",
                                   u"     6    IF[#1GT0]GOTO10", u"     7    G111X0Y0I20.J1.."}));
+}
+
+TEST_F(CGMacroChgTest, MalformedLineKeepsTheWordsReadBeforeTheBadValue) {
+  int32_t result = 0;
+  const Lines out = Check({u"G111X5.Y5.I10.J3.1234567", u"G111X100.Y100."}, &result);
+  EXPECT_EQ(result, -1);
+  EXPECT_EQ(unconvertible, Lines{u"     1    G111X5.Y5.I10.J3.1234567"});
+  // The repeat takes I10 from the refused line and J defaults to I: a square of 10.
+  EXPECT_EQ(out, (Lines{u"G111X5.Y5.I10.J3.1234567", u"G00G01G02G03", u"G00X100.Y100.", u"G91",
+                        u"G41G09G01X5.Y0.", u"G01X0.Y5.", u"G01X-10.Y0.", u"G01X0.Y-10.",
+                        u"G01X10.Y0.", u"G01X0.Y5.", u"G90", u"G00G40"}));
+}
+
+TEST_F(CGMacroChgTest, LineWithAControlCharacterIsUnconvertible) {
+  // A file with lone CR line ends reads as one line.
+  const Lines program{u"G111X0Y0I10.J10.\rG126X0Y0I50.K4\r"};
+  int32_t result = 0;
+  EXPECT_EQ(Check(program, &result), program);
+  EXPECT_EQ(result, -1);
+  EXPECT_EQ(unconvertible, Lines{u"     1    " + program[0]});
+  EXPECT_EQ(macro.Refusals(),
+            (std::vector<MacroRefusalEntry>{{1, MacroRefusal::ControlCharacter}}));
+}
+
+TEST_F(CGMacroChgTest, LinesThatWouldPrintValuesWithoutNcTextAreUnconvertible) {
+  // Turned by 45 degrees the block's X becomes 1414213561.1; the figure's pierce point and
+  // the pattern's first one need ten digits before the point.
+  const Lines program{u"G68R45.",
+                      u"M98P1",
+                      u"G111X999999999.Y0I20.J10.",
+                      u"G111I10.J10.",
+                      u"G126X10.Y0I999999999.K4",
+                      u"M30",
+                      u"O1",
+                      u"G01X999999999.Y-999999999.",
+                      u"M99"};
+  int32_t result = 0;
+  EXPECT_EQ(Check(program, &result), program);
+  EXPECT_EQ(result, -1);
+  EXPECT_EQ(unconvertible.size(), 4u);
+  EXPECT_EQ(macro.Refusals(), (std::vector<MacroRefusalEntry>{{2, MacroRefusal::Unprintable},
+                                                              {3, MacroRefusal::Unprintable},
+                                                              {5, MacroRefusal::Unprintable}}));
+}
+
+TEST_F(CGMacroChgTest, ProgramWhoseExpansionWouldPassTheLineBudgetIsRefused) {
+  // 814 bytes that would expand into some 40 million lines: each pattern is refused by its
+  // first figure, so nothing grows.
+  Lines program{u"G111I10.J10."};
+  program.insert(program.end(), 40, u"G126X0Y0I50.K90000");
+  int32_t result = 0;
+  EXPECT_EQ(Check(program, &result), program);
+  EXPECT_EQ(result, -1);
+  ASSERT_EQ(unconvertible.size(), 40u);
+  EXPECT_EQ(unconvertible[0], u"     2    G126X0Y0I50.K90000");
+  ASSERT_EQ(macro.Refusals().size(), 40u);
+  EXPECT_EQ(macro.Refusals()[0], (MacroRefusalEntry{2, MacroRefusal::ExpansionTooLarge}));
+  Lines inPlace = program;
+  CGMacroChg other;
+  EXPECT_EQ(other.ExpandInPlace(inPlace), 1);  // the figure definition went
+  EXPECT_EQ(inPlace, Lines(program.begin() + 1, program.end()));
+  ASSERT_EQ(other.Refusals().size(), 40u);
+  // In place a line is numbered where it stands in the program expanded so far.
+  EXPECT_EQ(other.Refusals()[0], (MacroRefusalEntry{1, MacroRefusal::ExpansionTooLarge}));
 }
 
 TEST_F(CGMacroChgTest, LineKindsAndTheirResults) {

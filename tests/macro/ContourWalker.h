@@ -34,8 +34,7 @@ ContourWalk WalkContour(const std::vector<std::u16string>& lines, size_t start =
 
 // What is wrong with a walked figure as a closed cut contour: the moves after the approach
 // return to their start (within 0.0005 per move), every arc's start and end lie at the same
-// distance from its centre (within 0.001) and has a length (an arc printed without one is a
-// whole circle), and the closing pair restores the distance mode.
+// distance from its centre (within 0.0025), and the closing pair restores the distance mode.
 // Empty when all holds.
 std::string ClosedContourProblem(const ContourWalk& walk, bool incremental);
 

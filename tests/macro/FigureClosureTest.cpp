@@ -197,7 +197,7 @@ TEST(FigureClosure, WalkerCatchesOpenContoursAndUnequalRadii) {
   EXPECT_NE(test::ClosedContourProblem(test::WalkContour(open), false), "");
   const std::vector<std::u16string> lopsided{
       u"G00X0.Y0.",          u"G91", u"G41G09G01X1.Y0.", u"G03X-2.Y0.I-1.J0.",
-      u"G03X2.Y0.I1.002J0.", u"G90", u"G00G40"};
+      u"G03X2.Y0.I1.003J0.", u"G90", u"G00G40"};
   EXPECT_NE(test::ClosedContourProblem(test::WalkContour(lopsided), false), "");
   const std::vector<std::u16string> good{
       u"G00X0.Y0.",       u"G91", u"G41G09G01X1.Y0.", u"G03X-2.Y0.I-1.J0.",

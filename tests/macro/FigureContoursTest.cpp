@@ -163,6 +163,8 @@ TEST(FigureContours, PolygonAlwaysStopsExactlyOnTheApproach) {
   EXPECT_EQ(Cut(square), expected);
   EXPECT_EQ(Cut(square, {.exactStop = 1}), expected);
   EXPECT_EQ(Cut(square, {.exactStop = 2}), expected);
+  // The sides are counted by the whole part of J.
+  EXPECT_EQ(Cut(Words(114, {{'X', 0}, {'Y', 0}, {'I', 10}, {'J', 4.5}})), expected);
 }
 
 TEST(FigureContours, ArcSlotWithRoundEnds) {
@@ -251,13 +253,11 @@ TEST(FigureChecks, PolygonLimits) {
   EXPECT_EQ(Check(Words(114, {{'X', 0}, {'I', 10}, {'J', 6}, {'R', -0.000002}})), -1);
 }
 
-TEST(FigureChecks, PolygonChamferMustStayWithinHalfASide) {
-  // A square of half side 10: chamfers of 10 would meet in the middle of each side.
+TEST(FigureChecks, PolygonChamferIsLimitedOnlyByTheDistanceToTheSides) {
   EXPECT_EQ(Check(Words(114, {{'X', 0}, {'I', 10}, {'J', 4}, {'C', 9.99}})), 0);
   EXPECT_EQ(Check(Words(114, {{'X', 0}, {'I', 10}, {'J', 4}, {'C', 10}})), -1);
-  // A hexagon's half side is 10 * tan 30 = 5.7735.
-  EXPECT_EQ(Check(Words(114, {{'X', 0}, {'I', 10}, {'J', 6}, {'C', 5.77}})), 0);
-  EXPECT_EQ(Check(Words(114, {{'X', 0}, {'I', 10}, {'J', 6}, {'C', 5.78}})), -1);
+  // Longer than a hexagon's half side (10 * tan 30 = 5.7735), the chamfers cross: still cut.
+  EXPECT_EQ(Check(Words(114, {{'X', 0}, {'I', 10}, {'J', 6}, {'C', 5.78}})), 0);
 }
 
 TEST(FigureChecks, ArcSlotLimits) {
@@ -285,14 +285,16 @@ TEST(FigureContours, LargestPolygonFitsTheLists) {
   EXPECT_EQ(out.size(), 3u + 2 * 99 + 1 + 2);  // rapid, G91, approach, contour, closing
 }
 
-TEST(FigureContours, FigureThrownBeyondPrintableCoordinatesCutsNothing) {
-  // A pattern can place a figure at a product of two large words.
-  MacroWords w = Words(111, {{'X', 1e15}, {'Y', 0}, {'I', 20}, {'J', 10}});
+TEST(FigureContours, FigureWithValuesBeyondNcTextCutsNothing) {
+  // The pierce point would need ten digits before the point.
+  MacroWords w = Words(111, {{'X', 999999999}, {'Y', 0}, {'I', 20}, {'J', 10}});
   Lines out;
-  EXPECT_EQ(GenerateFigure(w, {}, out), -1);
+  EXPECT_EQ(GenerateFigure(w, {}, out), -2);
   w.x = std::nan("");
-  EXPECT_EQ(GenerateFigure(w, {}, out), -1);
+  EXPECT_EQ(GenerateFigure(w, {}, out), -2);
   EXPECT_TRUE(out.empty());
+  w.x = 999999989;
+  EXPECT_EQ(GenerateFigure(w, {}, out), 0);
 }
 
 TEST(FigureContours, ChordThatMissesTheCircleCutsNothing) {

@@ -64,8 +64,29 @@ TEST(MacroLineParserTest, MalformedValuesAnywhereMakeTheLineMalformed) {
        {u"X1.2.3", u"G01X1.123456", u"X+5.", u"G01X", u"N10GOTO5", u"IF[#1GT0]GOTO10", u"G01Y1-2",
         u"M98P", u"G1234567890", u"G111X0Y0I20.J10.R", u"QX1.", u"C.."}) {
     EXPECT_EQ(Parse(line, w), MacroParseResult::Malformed) << ToUtf8(line);
-    EXPECT_EQ(w, MacroWords{}) << ToUtf8(line);
   }
+  // The words before the bad value stay in the record; a "+" is no part of a value.
+  ASSERT_EQ(Parse(u"G111X5.Y5.I10.J3.1234567K9.", w), MacroParseResult::Malformed);
+  MacroWords before;
+  before.g = 111;
+  before.x = 5, before.hasX = 1;
+  before.y = 5, before.hasY = 1;
+  before.i = 10, before.hasI = 1;
+  EXPECT_EQ(w, before);
+  ASSERT_EQ(Parse(u"G01X5.+3Y+2.", w), MacroParseResult::Malformed);
+  EXPECT_EQ(w.x, 5.0);
+  EXPECT_EQ(w.hasY, 0);
+}
+
+TEST(MacroLineParserTest, ControlCharactersOtherThanTabAreRefused) {
+  MacroWords w;
+  for (const std::u16string line :
+       {u"G111X0Y0I10.\rG126I50.K4\r", u"G01X1.\n", u"\x7f", u"G01\x1bX1."}) {
+    EXPECT_EQ(Parse(line, w), MacroParseResult::ControlCharacter) << ToUtf8(line);
+    EXPECT_EQ(w, MacroWords{});
+  }
+  EXPECT_EQ(Parse(u"G01\tX1.\t", w), MacroParseResult::Words);
+  EXPECT_EQ(w.x, 1.0);
 }
 
 TEST(MacroLineParserTest, LongestValuesAreAccepted) {

@@ -45,7 +45,7 @@ std::vector<double> Angles(const std::vector<PatternStop>& stops) {
 }
 
 TEST(MacroPatternsTest, BoltCircleVisitsKPointsCounterClockwiseFromJ) {
-  const auto stops = PatternStops(Pattern(126, 50, 0, 6), {0, 0}, true);
+  const auto stops = PatternStops(Pattern(126, 50, 0, 6), {0, 0}, true, true);
   const double h = 50 * std::sqrt(3.0) / 2;
   const std::vector<Point> expected{{50, 0}, {25, h}, {-25, h}, {-50, 0}, {-25, -h}, {25, -h}};
   ASSERT_EQ(stops.size(), 6u);
@@ -57,53 +57,53 @@ TEST(MacroPatternsTest, BoltCircleVisitsKPointsCounterClockwiseFromJ) {
 }
 
 TEST(MacroPatternsTest, BoltCircleAroundBaseWithStartAngleAndFractionalCount) {
-  const auto stops = PatternStops(Pattern(126, 10, 90, 4.9), {100, 200}, false);
+  const auto stops = PatternStops(Pattern(126, 10, 90, 4.9), {100, 200}, false, true);
   EXPECT_EQ(Positions(stops), (std::vector<Point>{{100, 210}, {90, 200}, {100, 190}, {110, 200}}));
   EXPECT_EQ(Angles(stops), (std::vector<double>{90, 180, 270, 360}));
 }
 
 TEST(MacroPatternsTest, ArcPatternStepsByPitchInEitherDirection) {
-  auto stops = PatternStops(Pattern(129, 10, 0, 3, 90.0), {0, 0}, true);
+  auto stops = PatternStops(Pattern(129, 10, 0, 3, 90.0), {0, 0}, true, true);
   EXPECT_EQ(Positions(stops), (std::vector<Point>{{10, 0}, {0, 10}, {-10, 0}}));
   EXPECT_EQ(Angles(stops), (std::vector<double>{0, 90, 180}));
-  stops = PatternStops(Pattern(129, 10, 0, 3, -90.0), {0, 0}, true);
+  stops = PatternStops(Pattern(129, 10, 0, 3, -90.0), {0, 0}, true, true);
   EXPECT_EQ(Positions(stops), (std::vector<Point>{{10, 0}, {0, -10}, {-10, 0}}));
   EXPECT_EQ(Angles(stops), (std::vector<double>{0, -90, -180}));
   // Without P it is a full circle like G126.
   MacroWords noPitch = Pattern(129, 10, 0, 4);
-  EXPECT_EQ(Positions(PatternStops(noPitch, {0, 0}, true)),
+  EXPECT_EQ(Positions(PatternStops(noPitch, {0, 0}, true, true)),
             (std::vector<Point>{{10, 0}, {0, 10}, {-10, 0}, {0, -10}}));
 }
 
 TEST(MacroPatternsTest, LinePatternUsesBaseOnlyWhenTheLineCarriesAPosition) {
   const MacroWords w = Pattern(128, 10, 90, 3);
-  EXPECT_EQ(Positions(PatternStops(w, {5, 5}, false)),
+  EXPECT_EQ(Positions(PatternStops(w, {5, 5}, false, true)),
             (std::vector<Point>{{5, 15}, {5, 25}, {5, 35}}));
-  EXPECT_EQ(Positions(PatternStops(w, {5, 5}, true)),
+  EXPECT_EQ(Positions(PatternStops(w, {5, 5}, true, true)),
             (std::vector<Point>{{5, 5}, {5, 15}, {5, 25}, {5, 35}}));
-  EXPECT_EQ(Positions(PatternStops(Pattern(128, -2, 0, 2), {0, 0}, false)),
+  EXPECT_EQ(Positions(PatternStops(Pattern(128, -2, 0, 2), {0, 0}, false, true)),
             (std::vector<Point>{{-2, 0}, {-4, 0}}));
-  EXPECT_EQ(Angles(PatternStops(w, {5, 5}, true)), (std::vector<double>{0, 0, 0, 0}));
+  EXPECT_EQ(Angles(PatternStops(w, {5, 5}, true, true)), (std::vector<double>{0, 0, 0, 0}));
 }
 
 TEST(MacroPatternsTest, GridRowByRowIsSerpentine) {
   const MacroWords w = Pattern(136, 1, 1, 1, 2.0);
-  EXPECT_EQ(Positions(PatternStops(w, {0, 0}, true)),
+  EXPECT_EQ(Positions(PatternStops(w, {0, 0}, true, true)),
             (std::vector<Point>{{0, 0}, {1, 0}, {2, 0}, {2, 1}, {1, 1}, {0, 1}}));
-  EXPECT_EQ(Positions(PatternStops(w, {0, 0}, false)),
+  EXPECT_EQ(Positions(PatternStops(w, {0, 0}, false, true)),
             (std::vector<Point>{{1, 0}, {2, 0}, {2, 1}, {1, 1}, {0, 1}}));
 }
 
 TEST(MacroPatternsTest, GridColumnByColumnIsSerpentine) {
   const MacroWords w = Pattern(137, 10, 5, 2, 1.0);
   EXPECT_EQ(
-      Positions(PatternStops(w, {100, 100}, true)),
+      Positions(PatternStops(w, {100, 100}, true, true)),
       (std::vector<Point>{{100, 100}, {100, 105}, {100, 110}, {110, 110}, {110, 105}, {110, 100}}));
 }
 
 TEST(MacroPatternsTest, GridIsTurnedAboutTheBaseByQ) {
   const MacroWords w = Pattern(136, 10, 20, 1, 1.0, 90.0);
-  EXPECT_EQ(Positions(PatternStops(w, {1, 1}, false)),
+  EXPECT_EQ(Positions(PatternStops(w, {1, 1}, false, true)),
             (std::vector<Point>{{1, 11}, {-19, 11}, {-19, 1}}));
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <stdexcept>
 
 #include "macro/PlaneGeometry.h"
 
@@ -9,11 +10,11 @@ namespace {
 
 constexpr double kEps = 1e-9;
 
-// Tolerances are process-wide: each test starts from the engine's 0.0001 and leaves them so.
+// Tolerances are process-wide: each test starts from the engine's 0.0001 and leaves them as
+// they were.
 class PlaneGeometryTest : public ::testing::Test {
  protected:
-  void SetUp() override { SetTolerances(1e-4, 1e-4, 1e-4, 1e-4, 1e-4, 1e-4); }
-  void TearDown() override { SetTolerances(1e-4, 1e-4, 1e-4, 1e-4, 1e-4, 1e-4); }
+  ScopedTolerances tolerances{1e-4, 1e-4, 1e-4, 1e-4, 1e-4, 1e-4};
 };
 
 void ExpectNear(Point actual, Point expected) {
@@ -25,6 +26,20 @@ TEST_F(PlaneGeometryTest, SetTolerancesKeepsTheOnesGivenAsZero) {
   SetTolerances(0.5, 0, 0.25, 0, 0, 0.01);
   const GeometryTolerances expected{0.5, 1e-4, 0.25, 1e-4, 1e-4, 0.01};
   EXPECT_EQ(Tolerances(), expected);
+}
+
+TEST_F(PlaneGeometryTest, ScopedTolerancesPutThePreviousOnesBackOnEveryWayOut) {
+  SetTolerances(0.5, 0, 0, 0, 0, 0);
+  const GeometryTolerances before = Tolerances();
+  const auto pass = [](bool fails) {
+    const ScopedTolerances wide(0.01, 0.01, 0, 0.01, 0.01, 0.01);
+    EXPECT_EQ(Tolerances(), (GeometryTolerances{0.01, 0.01, 1e-4, 0.01, 0.01, 0.01}));
+    if (fails) throw std::runtime_error("the pass failed");
+  };
+  EXPECT_THROW(pass(true), std::runtime_error);
+  EXPECT_EQ(Tolerances(), before);
+  pass(false);
+  EXPECT_EQ(Tolerances(), before);
 }
 
 TEST_F(PlaneGeometryTest, ShortVectorsAreDegenerate) {

@@ -7,7 +7,8 @@
 namespace qv {
 namespace {
 
-std::u16string Turn(std::u16string_view line, double degrees, int32_t decimalIndex = 0) {
+std::optional<std::u16string> Turn(std::u16string_view line, double degrees,
+                                   int32_t decimalIndex = 0) {
   const double a = degrees * 3.141592653589793 / 180.0;
   return RotateSubprogramLine(line, std::cos(a), std::sin(a), decimalIndex);
 }
@@ -52,18 +53,33 @@ TEST(RotatedSubprogramTest, CopiesTheLabelledBlockUpToM99) {
   const std::vector<std::u16string> program{u"O200",      u"G01X1.Y0", u"M99", u"O100",
                                             u"G01X10.Y0", u"G04X1.5",  u"M99", u"G01X3."};
   std::vector<std::u16string> out{u"kept"};
-  ASSERT_TRUE(ExpandRotatedSubprogram(program, u"O100", 90, 0, out));
+  ASSERT_EQ(ExpandRotatedSubprogram(program, u"O100", 90, 0, out), SubprogramResult::Expanded);
   EXPECT_EQ(out, (std::vector<std::u16string>{u"kept", u"G01X0.Y10.", u"G04X1.5"}));
 }
 
 TEST(RotatedSubprogramTest, MissingLabelAppendsNothingAndMissingM99RunsToTheEnd) {
   const std::vector<std::u16string> program{u"O100", u"G01X1.Y0"};
   std::vector<std::u16string> out;
-  EXPECT_FALSE(ExpandRotatedSubprogram(program, u"O101", 90, 0, out));
+  EXPECT_EQ(ExpandRotatedSubprogram(program, u"O101", 90, 0, out), SubprogramResult::NotFound);
   EXPECT_TRUE(out.empty());
-  EXPECT_FALSE(ExpandRotatedSubprogram(program, u"O10", 90, 0, out));  // whole lines only
-  ASSERT_TRUE(ExpandRotatedSubprogram(program, u"O100", 0, 0, out));
+  // Whole lines only.
+  EXPECT_EQ(ExpandRotatedSubprogram(program, u"O10", 90, 0, out), SubprogramResult::NotFound);
+  ASSERT_EQ(ExpandRotatedSubprogram(program, u"O100", 0, 0, out), SubprogramResult::Expanded);
   EXPECT_EQ(out, (std::vector<std::u16string>{u"G01X1.Y0."}));
+}
+
+TEST(RotatedSubprogramTest, BlockWithAValueBeyondNcTextAppendsNothing) {
+  // 400 digits read as infinity; turned, it would print as "nan" and "inf".
+  const std::u16string huge = u"G01X" + std::u16string(400, u'9') + u".Y0";
+  EXPECT_EQ(Turn(huge, 90), std::nullopt);
+  EXPECT_EQ(Turn(u"G01X9999999999.Y0", 0), std::nullopt);
+  EXPECT_EQ(Turn(u"G01X999999999.Y0", 0), u"G01X999999999.Y0.");
+  EXPECT_EQ(Turn(u"G01X1e300", 90), std::nullopt);
+  EXPECT_EQ(Turn(u"G01Y2.XE3", 90), std::nullopt);
+  const std::vector<std::u16string> program{u"O1", u"G01X1.Y0", huge, u"M99"};
+  std::vector<std::u16string> out{u"kept"};
+  EXPECT_EQ(ExpandRotatedSubprogram(program, u"O1", 90, 0, out), SubprogramResult::Unprintable);
+  EXPECT_EQ(out, std::vector<std::u16string>{u"kept"});
 }
 
 }  // namespace

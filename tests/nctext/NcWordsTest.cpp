@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "TestSupport.h"
 #include "nctext/NcWords.h"
@@ -76,11 +77,21 @@ TEST(FormatNcNumber, PrintsMinimalDecimalsAndKeepsThePoint) {
   EXPECT_EQ(FormatNcNumber(-2500.0005, 3), u"-2500.001");
 }
 
-TEST(NcWordValue, TakesDigitsPointsAndMinusesAfterTheLetter) {
-  EXPECT_EQ(NcWordValue(u"G01X-10.5Y3", 3), u"-10.5");
-  EXPECT_EQ(NcWordValue(u"X+5", 0), u"");
-  EXPECT_EQ(NcWordValue(u"X", 0), u"");
-  EXPECT_EQ(NcWordValue(u"X1-2.3.", 0), u"1-2.3.");
+TEST(FormatNcNumber, RefusesValuesWithoutNcText) {
+  EXPECT_EQ(FormatNcNumber(-999999999.9994, 3), u"-999999999.999");
+  EXPECT_EQ(FormatNcNumber(999999999.9996, 3), std::nullopt);  // rounds to ten digits
+  EXPECT_EQ(FormatNcNumber(1e300, 1), std::nullopt);
+  EXPECT_EQ(FormatNcNumber(-std::numeric_limits<double>::infinity(), 4), std::nullopt);
+  EXPECT_EQ(FormatNcNumber(std::nan(""), 3), std::nullopt);
+}
+
+TEST(NcWordValue, TakesDigitsPointsMinusesAndPlusAsToldAfterTheLetter) {
+  EXPECT_EQ(NcWordValue(u"G01X-10.5Y3", 3, NcPlusSign::EndsValue), u"-10.5");
+  EXPECT_EQ(NcWordValue(u"X+5", 0, NcPlusSign::EndsValue), u"");
+  EXPECT_EQ(NcWordValue(u"X5+3Y", 0, NcPlusSign::EndsValue), u"5");
+  EXPECT_EQ(NcWordValue(u"X5+3Y", 0, NcPlusSign::InValue), u"5+3");
+  EXPECT_EQ(NcWordValue(u"X", 0, NcPlusSign::InValue), u"");
+  EXPECT_EQ(NcWordValue(u"X1-2.3.", 0, NcPlusSign::EndsValue), u"1-2.3.");
 }
 
 }  // namespace
