@@ -12,7 +12,7 @@ namespace {
 
 constexpr double kDefaultTolerance = 0.0001;
 
-int32_t LineAt(const Lines& lines, int32_t index, std::u16string& out) {
+int32_t LineAt(const LineList& lines, int32_t index, std::u16string& out) {
   if (index < 0 || static_cast<size_t>(index) >= lines.size()) return -1;
   out = lines[static_cast<size_t>(index)];
   return 0;
@@ -52,7 +52,7 @@ std::u16string CQuorvalenDB::LookupDictionary(std::u16string_view name) const {
 
 void CQuorvalenDB::ResetForRun() {
   EngineState& s = state_;
-  for (Lines* list :
+  for (LineList* list :
        {&s.normalizedLines, &s.outputLines, &s.codeFrom, &s.codeTo, &s.stringFrom, &s.stringTo}) {
     list->clear();
   }

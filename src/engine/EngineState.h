@@ -52,26 +52,26 @@ struct DictionaryEntry {
   bool operator==(const DictionaryEntry&) const = default;
 };
 
-using Lines = std::vector<std::u16string>;
+using LineList = std::vector<std::u16string>;
 
 // Everything the conversion passes read and write: the program in its successive forms, the
 // per-run tables and the walk state. The engine owns one; each pass works over it.
 struct EngineState {
   EngineState();
 
-  Lines sourceLines;
-  Lines normalizedLines;
-  Lines outputLines;
-  Lines viewLines;  // never filled by the engine
-  Lines codeFrom;
-  Lines codeTo;
-  Lines stringFrom;
-  Lines stringTo;
+  LineList sourceLines;
+  LineList normalizedLines;
+  LineList outputLines;
+  LineList viewLines;  // never filled by the engine
+  LineList codeFrom;
+  LineList codeTo;
+  LineList stringFrom;
+  LineList stringTo;
   std::array<std::u16string, kWordSlotCount> wordValues;  // X, Y, Z, R, I, J
   // Work lists of one conversion: the source without ";" and the program after macro
   // expansion, before word normalization.
-  Lines strippedLines;
-  Lines expandedLines;
+  LineList strippedLines;
+  LineList expandedLines;
 
   std::u16string currentLine;
   std::u16string currentXY;

@@ -40,7 +40,7 @@ std::optional<std::u16string> HeadComment(std::u16string_view line) {
   return std::u16string(line.substr(open, close - open + 1));
 }
 
-Lines CutHeadAndTail(const Lines& source, bool cutTail, Lines* headComments) {
+LineList CutHeadAndTail(const LineList& source, bool cutTail, LineList* headComments) {
   size_t first = 0;
   for (; first < source.size(); ++first) {
     const std::u16string& line = source[first];
@@ -48,7 +48,7 @@ Lines CutHeadAndTail(const Lines& source, bool cutTail, Lines* headComments) {
     const auto comment = HeadComment(line);
     if (comment && headComments != nullptr) headComments->push_back(*comment);
   }
-  Lines work;
+  LineList work;
   work.reserve(source.size() - first);
   for (size_t i = first; i < source.size(); ++i) {
     work.push_back(source[i]);
@@ -59,11 +59,11 @@ Lines CutHeadAndTail(const Lines& source, bool cutTail, Lines* headComments) {
 
 // ---- Steps 2 and 3: ";" and macros ------------------------------------------------------------
 
-void RemoveSemicolons(Lines& work) {
+void RemoveSemicolons(LineList& work) {
   for (std::u16string& line : work) std::erase(line, u';');
 }
 
-void ExpandMacros(Lines& work, const PostRecord& record) {
+void ExpandMacros(LineList& work, const PostRecord& record) {
   CGMacroChg macro;
   macro.SetOptions({record.decimalIndex, record.macroMode, record.cutterSide});
   macro.ExpandInPlace(work);
@@ -81,7 +81,7 @@ std::u16string NumberKey(std::u16string_view digits) {
 // For each call number of the main program (lines before `end`), the positioning line seen
 // last at its first call ("" when none was).
 std::unordered_map<std::u16string, std::u16string> PositioningAtFirstCalls(
-    const Lines& work, size_t end, std::u16string_view callWord) {
+    const LineList& work, size_t end, std::u16string_view callWord) {
   std::unordered_map<std::u16string, std::u16string> starts;
   std::u16string last;
   for (size_t i = 0; i < end; ++i) {
@@ -98,7 +98,7 @@ std::unordered_map<std::u16string, std::u16string> PositioningAtFirstCalls(
 // For each line after `end`: whether a body line (G01, G02, G03, the punch source or G91)
 // follows it before a line that ends the search (M99, or a G00 with X or Y). One backward
 // walk, so that many label lines cost no rescans.
-std::vector<bool> BodyFollows(const Lines& work, size_t end, std::u16string_view punchSource) {
+std::vector<bool> BodyFollows(const LineList& work, size_t end, std::u16string_view punchSource) {
   std::vector<bool> follows(work.size(), false);
   bool found = false;
   for (size_t i = work.size(); i-- > end + 1;) {
@@ -114,7 +114,7 @@ std::vector<bool> BodyFollows(const Lines& work, size_t end, std::u16string_view
   return follows;
 }
 
-void InsertSubprogramStarts(Lines& work, std::u16string_view punchSource) {
+void InsertSubprogramStarts(LineList& work, std::u16string_view punchSource) {
   const size_t end =
       static_cast<size_t>(std::find_if(work.begin(), work.end(), IsProgramEnd) - work.begin());
   if (end == 0 || end == work.size()) return;
@@ -125,7 +125,7 @@ void InsertSubprogramStarts(Lines& work, std::u16string_view punchSource) {
   const std::vector<bool> follows = BodyFollows(work, end, punchSource);
   // Built beside the program: each copy goes right after its label and is never itself taken
   // for a label, so a copy that holds the label letter cannot insert again.
-  Lines out;
+  LineList out;
   out.reserve(work.size());
   for (size_t i = 0; i < work.size(); ++i) {
     out.push_back(std::move(work[i]));
@@ -153,7 +153,7 @@ struct SearchPattern {
   size_t writtenLength = 0;
 };
 
-std::vector<SearchPattern> PatternsOf(const Lines& codeFrom) {
+std::vector<SearchPattern> PatternsOf(const LineList& codeFrom) {
   std::vector<SearchPattern> patterns;
   patterns.reserve(codeFrom.size());
   for (const std::u16string& from : codeFrom) {
@@ -169,7 +169,7 @@ std::vector<SearchPattern> PatternsOf(const Lines& codeFrom) {
 }
 
 // False when the table overflows.
-bool BuildMatchTable(EngineState& state, const Lines& work,
+bool BuildMatchTable(EngineState& state, const LineList& work,
                      const std::vector<SearchPattern>& patterns) {
   state.matchCount = 0;
   for (size_t i = 0; i < work.size(); ++i) {
@@ -401,7 +401,7 @@ void LineRebuilder::Finish(bool beginsWithGoto) {
   }
 }
 
-void RebuildLines(EngineState& state, const EngineInputs& inputs, const Lines& work,
+void RebuildLines(EngineState& state, const EngineInputs& inputs, const LineList& work,
                   const std::vector<SearchPattern>& patterns) {
   LineRebuilder rebuilder(state, inputs, patterns);
   int32_t entry = 0;
@@ -425,7 +425,8 @@ void RefillSourceLines(EngineState& state) {
 
 int32_t NormalizeProgram(EngineState& state, const EngineInputs& inputs) {
   const PostRecord& record = inputs.store.record;
-  Lines work = CutHeadAndTail(state.sourceLines, record.deleteAfterM30 != 0, inputs.headComments);
+  LineList work =
+      CutHeadAndTail(state.sourceLines, record.deleteAfterM30 != 0, inputs.headComments);
   RemoveSemicolons(work);
   ExpandMacros(work, record);
   InsertSubprogramStarts(work, inputs.store.condition.punch[0]);

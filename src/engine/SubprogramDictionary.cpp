@@ -44,7 +44,7 @@ bool ReadBlock(Cnltextfilerw& file, bool take, std::vector<DictionaryEntry>& ent
 
 }  // namespace
 
-std::u16string FindSubprogramName(const Lines& lines) {
+std::u16string FindSubprogramName(const LineList& lines) {
   for (const std::u16string& line : lines) {
     if (auto name = Between(line, u"M102(", u')')) return std::u16string(*name);
   }

@@ -10,7 +10,7 @@ namespace qv {
 
 // The text between the first "M102(" of the first line that has one and the next ")" after it;
 // empty when no line has both.
-std::u16string FindSubprogramName(const Lines& lines);
+std::u16string FindSubprogramName(const LineList& lines);
 
 // Appends the entries of postName's block in the special code file at path: each pair line
 // whose left part (before the first blank) holds "M102(" ... ")" and whose right part holds

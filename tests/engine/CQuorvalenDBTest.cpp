@@ -59,8 +59,8 @@ TEST_F(CQuorvalenDBTest, ResetClearsTheRunAndKeepsTheProgramAndFigure) {
   s.modalMotion = Motion::G02;
   s.positions.end = {3, 4};
   engine.ResetForRun();
-  EXPECT_EQ(s.sourceLines, Lines{u"G90"});
-  EXPECT_EQ(s.viewLines, Lines{u"V"});
+  EXPECT_EQ(s.sourceLines, LineList{u"G90"});
+  EXPECT_EQ(s.viewLines, LineList{u"V"});
   EXPECT_TRUE(s.normalizedLines.empty() && s.outputLines.empty() && s.codeFrom.empty() &&
               s.codeTo.empty() && s.stringFrom.empty() && s.stringTo.empty());
   EXPECT_EQ(s.codeCount, 0);

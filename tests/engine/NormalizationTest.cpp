@@ -15,14 +15,15 @@ class NormalizationTest : public ::testing::Test {
 
   // Runs normalization on the program with the given code pairs, as a run feeds them after
   // the reset; returns the pass result.
-  int32_t Run(Lines program, const std::vector<std::pair<std::u16string, std::u16string>>& pairs) {
+  int32_t Run(LineList program,
+              const std::vector<std::pair<std::u16string, std::u16string>>& pairs) {
     engine.ResetForRun();
     engine.State().sourceLines = std::move(program);
     for (const auto& [from, to] : pairs) engine.AddCodePair(from, to);
     return engine.Normalize();
   }
-  Lines Normalized(Lines program,
-                   const std::vector<std::pair<std::u16string, std::u16string>>& pairs = {}) {
+  LineList Normalized(LineList program,
+                      const std::vector<std::pair<std::u16string, std::u16string>>& pairs = {}) {
     EXPECT_EQ(Run(std::move(program), pairs), 0);
     return engine.State().normalizedLines;
   }
@@ -33,7 +34,7 @@ class NormalizationTest : public ::testing::Test {
   PostStore store;
   Settings settings;
   KeepLists keep;
-  Lines headComments;
+  LineList headComments;
   CQuorvalenDB engine{store, settings, keep};
 };
 
@@ -43,7 +44,7 @@ class NormalizationTest : public ::testing::Test {
 // pairs replace their text, G28/G90 are kept codes, G92 and unpaired M words drop, X/Y stay.
 TEST_F(NormalizationTest, NormalizesAWholeProgram) {
   keep.remain1Codes = {{u'G', 4}, {u'G', 28}, {u'G', 90}, {u'M', 30}};
-  const Lines result =
+  const LineList result =
       Normalized({u"%", u"O1234(PLATE A)", u"G92X1000.Y500.", u"G90G00X10.Y10.;M50", u"G28X0.Y0.",
                   u"M70", u"M98P100", u"M30", u"O100", u"G01X5.", u"M99"},
                  {{u"M50", u"M101"},
@@ -57,13 +58,13 @@ TEST_F(NormalizationTest, NormalizesAWholeProgram) {
                   {u"M99", u"M99"},
                   {u"M70", u"[CUT-FIG-CONDITION]"}});
   EXPECT_EQ(result,
-            (Lines{u"X1000.Y500.", u"G90G00X10.Y10.M101", u"G28X0.Y0.", u"[CUT-FIG-CONDITION]",
-                   u"M30", u"G90G00X10.Y10.M101G01G02G03", u"G01X5.", u"M99"}));
-  EXPECT_EQ(headComments, Lines{u"(PLATE A)"});
+            (LineList{u"X1000.Y500.", u"G90G00X10.Y10.M101", u"G28X0.Y0.", u"[CUT-FIG-CONDITION]",
+                      u"M30", u"G90G00X10.Y10.M101G01G02G03", u"G01X5.", u"M99"}));
+  EXPECT_EQ(headComments, LineList{u"(PLATE A)"});
   EXPECT_EQ(engine.State().expandedLines,
-            (Lines{u"G92X1000.Y500.", u"G90G00X10.Y10.M50", u"G28X0.Y0.", u"M70", u"M98P100",
-                   u"M30", u"O100", u"G90G00X10.Y10.M50G01G02G03", u"G01X5.", u"M99"}));
-  Lines withoutMarker = result;
+            (LineList{u"G92X1000.Y500.", u"G90G00X10.Y10.M50", u"G28X0.Y0.", u"M70", u"M98P100",
+                      u"M30", u"O100", u"G90G00X10.Y10.M50G01G02G03", u"G01X5.", u"M99"}));
+  LineList withoutMarker = result;
   std::erase(withoutMarker, u"[CUT-FIG-CONDITION]");
   EXPECT_EQ(engine.State().sourceLines, withoutMarker);
   EXPECT_EQ(engine.State().matchCount, 11);
@@ -75,17 +76,17 @@ TEST_F(NormalizationTest, HeadAndTail) {
   // A comment line does not end the program; a later M02 does, and is kept.
   EXPECT_EQ(Normalized({u"(HEAD)", u"A)B(C", u"G90", u"M30(END)", u"X1.", u"M02", u"X2."},
                        {{u"M02", u"M02"}}),
-            (Lines{u"G90", u"X1.", u"M02"}));
-  EXPECT_EQ(headComments, (Lines{u"(HEAD)", u""}));
-  EXPECT_EQ(Normalized({u"X1.", u"(C)G28"}), Lines{});
+            (LineList{u"G90", u"X1.", u"M02"}));
+  EXPECT_EQ(headComments, (LineList{u"(HEAD)", u""}));
+  EXPECT_EQ(Normalized({u"X1.", u"(C)G28"}), LineList{});
 }
 
 TEST_F(NormalizationTest, ExpandsMacrosWithThePostsOptions) {
   store.record.decimalIndex = 2;
   store.record.cutterSide = 1;
-  const Lines program{u"G90", u"G112X50.Y50.I10.", u"M30"};
+  const LineList program{u"G90", u"G112X50.Y50.I10.", u"M30"};
   Run(program, {});
-  Lines expected = program;
+  LineList expected = program;
   CGMacroChg macro;
   macro.SetOptions({2, 0, 1});
   ASSERT_EQ(macro.ExpandInPlace(expected), 1);
@@ -96,16 +97,17 @@ TEST_F(NormalizationTest, SubprogramStartPositions) {
   // Calls by sequence number: the copy of "N10G00X1.Y1." holds the label again but is never
   // taken for one.
   Run({u"G90", u"N10G00X1.Y1.", u"M98H10", u"M30", u"N10", u"G01X5.", u"M99"}, {});
-  EXPECT_EQ(engine.State().expandedLines, (Lines{u"G90", u"N10G00X1.Y1.", u"M98H10", u"M30", u"N10",
-                                                 u"N10G00X1.Y1.G01G02G03", u"G01X5.", u"M99"}));
+  EXPECT_EQ(engine.State().expandedLines,
+            (LineList{u"G90", u"N10G00X1.Y1.", u"M98H10", u"M30", u"N10", u"N10G00X1.Y1.G01G02G03",
+                      u"G01X5.", u"M99"}));
   // Numbers compare as integers; no positioning before the call gives the bare marker; a body
   // cut off by M99 or without a call gets nothing.
   Run({u"G90", u"M98P0020", u"M98P30", u"M30", u"O20", u"G01X1.", u"M99", u"O30", u"M99", u"O40",
        u"G01X2.", u"M99"},
       {});
   EXPECT_EQ(engine.State().expandedLines,
-            (Lines{u"G90", u"M98P0020", u"M98P30", u"M30", u"O20", u"G01G02G03", u"G01X1.", u"M99",
-                   u"O30", u"M99", u"O40", u"G01X2.", u"M99"}));
+            (LineList{u"G90", u"M98P0020", u"M98P30", u"M30", u"O20", u"G01G02G03", u"G01X1.",
+                      u"M99", u"O30", u"M99", u"O40", u"G01X2.", u"M99"}));
 }
 
 TEST_F(NormalizationTest, SearchTextsAndWildcards) {
@@ -113,11 +115,11 @@ TEST_F(NormalizationTest, SearchTextsAndWildcards) {
   // order wins at a position; "N????" takes N and its digits.
   EXPECT_EQ(Normalized({u"G90", u"G01X1.", u"G0X1.", u"X1.N0010Y2.", u"N12345X1."},
                        {{u"G0", u"P"}, {u"G0*", u"S"}, {u"N????", u""}}),
-            (Lines{u"S", u"PX1.", u"X1.Y2.", u"X1."}));
+            (LineList{u"S", u"PX1.", u"X1.Y2.", u"X1."}));
   // Texts that consume no characters move the walk on instead of stalling it.
-  EXPECT_EQ(Normalized({u"G90", u"5X1."}, {{u"?", u"Q"}}), (Lines{u"Q", u"QX1."}));
+  EXPECT_EQ(Normalized({u"G90", u"5X1."}, {{u"?", u"Q"}}), (LineList{u"Q", u"QX1."}));
   keep.remain1Strings = {u"???"};
-  EXPECT_EQ(Normalized({u"G90", u"AB12"}), (Lines{u"12"}));
+  EXPECT_EQ(Normalized({u"G90", u"AB12"}), (LineList{u"12"}));
 }
 
 TEST_F(NormalizationTest, GCodesAndCoordinates) {
@@ -125,18 +127,18 @@ TEST_F(NormalizationTest, GCodesAndCoordinates) {
   EXPECT_EQ(
       Normalized({u"G90", u"G00I5.", u"G04Q5.", u"G28R5.", u"R+5.", u"M08R5.", u"G28R5.X1.",
                   u"G100I1.", u"G120", u"GX1.", u"G92X1.Y2.G91"}),
-      (Lines{u"I5.", u"G04Q5.", u"R+5.", u"R5.X1.", u"G100I1.", u"G120", u"X1.", u"G91X1.Y2."}));
+      (LineList{u"I5.", u"G04Q5.", u"R+5.", u"R5.X1.", u"G100I1.", u"G120", u"X1.", u"G91X1.Y2."}));
   store.record.coordinateMode = 1;  // leave G92 as it is
-  EXPECT_EQ(Normalized({u"G92X1.Y2."}), Lines{u"G92X1.Y2."});
+  EXPECT_EQ(Normalized({u"G92X1.Y2."}), LineList{u"G92X1.Y2."});
   keep.remain1Codes.clear();
   for (int32_t n = 200; n < 300; ++n) keep.remain1Codes.push_back({u'G', n});
-  EXPECT_EQ(Normalized({u"G90", u"G00I5.", u"G04I5."}), Lines{});
+  EXPECT_EQ(Normalized({u"G90", u"G00I5.", u"G04I5."}), LineList{});
 }
 
 TEST_F(NormalizationTest, KeepPatterns) {
   keep.remain1Strings = {u"N????", u"O????", u"P????"};
   EXPECT_EQ(Normalized({u"G90", u"X1.N0010", u"N001234", u"GOTO1234", u"M98P9001", u"M98P1000"}),
-            (Lines{u"N0010", u"GOTO1234", u"P1000"}));
+            (LineList{u"N0010", u"GOTO1234", u"P1000"}));
 }
 
 TEST_F(NormalizationTest, ModalConditionsKeepEveryLineAndStopAtProcessCodes) {
@@ -146,13 +148,13 @@ TEST_F(NormalizationTest, ModalConditionsKeepEveryLineAndStopAtProcessCodes) {
   store.condition.marking = {u"M60", u"M110", u"M61"};
   EXPECT_EQ(Normalized({u"G90", u"G00X1.Y1.M50", u"G28", u"G00X2.Y2.", u"G00X3.Y3.M50M61"},
                        {{u"M50", u"M101"}, {u"G00", u"G00"}}),
-            (Lines{u"G90", u"\r\n", u"\r\n", u"G00X2.Y2.", u"\r\n"}));
+            (LineList{u"G90", u"\r\n", u"\r\n", u"G00X2.Y2.", u"\r\n"}));
   EXPECT_EQ(engine.State().processFoundLast, BlockKind::Marking);  // marking codes come first
   EXPECT_EQ(engine.State().sourceLines.size(), 5u);
 }
 
 TEST_F(NormalizationTest, TheMatchTableHoldsItsCapacityAndNoMore) {
-  Lines program(kMaxMatches / 2, u"G90X1.");
+  LineList program(kMaxMatches / 2, u"G90X1.");
   const std::vector<std::pair<std::u16string, std::u16string>> pairs{{u"G90", u"G90"},
                                                                      {u"X1.", u"X1."}};
   ASSERT_EQ(Run(program, pairs), 0);
