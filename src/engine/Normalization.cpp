@@ -289,17 +289,20 @@ void LineRebuilder::ClearLeadingFlag(std::u16string_view code) {
   (kind == WordClass::G ? state_.gFlags : state_.mFlags)[*number] = 0;
 }
 
+// Walks the line's words rather than the flag arrays: a flag is set only by a word of the line.
 bool LineRebuilder::KeepsCoordinates() const {
-  bool anyG = false;
-  bool anyM = false;
-  for (int32_t n = 0; n < kFlagCount; ++n) {
-    if (state_.gFlags[n] != 0) {
-      if (slotNumbers_[n]) return true;
-      anyG = true;
-    }
-    anyM = anyM || state_.mFlags[n] != 0;
+  if (HasXOrY(line_)) return true;
+  bool anyFlag = false;
+  for (size_t p = 0; p < line_.size(); ++p) {
+    const WordClass kind = WordClassAt(line_, p);
+    if (kind != WordClass::G && kind != WordClass::M) continue;
+    const std::optional<int32_t> number = WordNumber(DigitsAt(line_, p + 1));
+    if (!number || *number >= kFlagCount) continue;
+    if ((kind == WordClass::G ? state_.gFlags : state_.mFlags)[*number] == 0) continue;
+    if (kind == WordClass::G && slotNumbers_[*number]) return true;
+    anyFlag = true;
   }
-  return (!anyG && !anyM) || HasXOrY(line_);
+  return !anyFlag;
 }
 
 bool LineRebuilder::KeepsGCode(int32_t number) const {
@@ -414,11 +417,20 @@ void RebuildLines(EngineState& state, const EngineInputs& inputs, const LineList
 
 // ---- Step 8 -------------------------------------------------------------------------------------
 
+// Assigns into the source lines' own strings, whose storage is reused rather than reallocated.
 void RefillSourceLines(EngineState& state) {
-  state.sourceLines.clear();
+  LineList& source = state.sourceLines;
+  size_t kept = 0;
   for (const std::u16string& line : state.normalizedLines) {
-    if (line != kCutConditionMarker) state.sourceLines.push_back(line);
+    if (line == kCutConditionMarker) continue;
+    if (kept < source.size()) {
+      source[kept] = line;
+    } else {
+      source.push_back(line);
+    }
+    ++kept;
   }
+  source.resize(kept);
 }
 
 }  // namespace
