@@ -20,6 +20,8 @@ class CQuorvalenDB {
 
   // The inputs must outlive the engine. Performs the initial clear.
   CQuorvalenDB(const PostStore& store, const Settings& runWide, const KeepLists& keepLists);
+  CQuorvalenDB(const CQuorvalenDB&) = delete;
+  CQuorvalenDB& operator=(const CQuorvalenDB&) = delete;
 
   // The caller's head-comment list, appended to by normalization (null: not recorded).
   void SetHeadCommentList(std::vector<std::u16string>* headComments);
