@@ -220,7 +220,8 @@ class LineRebuilder {
   const EngineInputs& inputs_;
   const std::vector<SearchPattern>& patterns_;
   const bool modal_;
-  // G numbers below kFlagCount that some keep-list code slot holds (empty slots hold 0).
+  // Numbers below kFlagCount that some keep-list code slot holds, G and M alike (empty slots
+  // hold 0).
   std::array<bool, kFlagCount> slotNumbers_{};
   std::vector<int32_t> matchAt_;  // per position: the first match entry starting there, or -1
 
