@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "app/AppHost.h"
-#include "app/KeepLists.h"
 #include "app/StartArguments.h"
 #include "platform/FileLock.h"
 #include "platform/InstanceChannel.h"
@@ -14,6 +13,7 @@
 #include "post/CCBControl.h"
 #include "post/CMTControl.h"
 #include "post/PostStore.h"
+#include "settings/KeepLists.h"
 #include "settings/Settings.h"
 
 namespace qv {

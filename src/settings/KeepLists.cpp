@@ -1,4 +1,4 @@
-#include "app/KeepLists.h"
+#include "settings/KeepLists.h"
 
 #include "nctext/CnlStringAnlyss.h"
 #include "nctext/Cnltextfilerw.h"

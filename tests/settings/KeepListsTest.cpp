@@ -1,6 +1,6 @@
 #include "TestSupport.h"
-#include "app/KeepLists.h"
 #include "platform/Codec.h"
+#include "settings/KeepLists.h"
 
 namespace qv {
 namespace {

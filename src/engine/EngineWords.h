@@ -1,0 +1,32 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "engine/EngineLimits.h"
+
+namespace qv {
+
+// How the engine reads words: by the character at a position and the one after it. A letter
+// with nothing after it is no word. Coordinate values may carry "+" here, unlike the macro
+// reader's values, since the engine copies them as written.
+enum class WordClass { None, G, M, ProgramNumber, Coordinate };
+
+using WordFlags = std::array<int32_t, kFlagCount>;
+
+// The class of the word starting at position p of the line.
+WordClass WordClassAt(std::u16string_view line, size_t p);
+// The run of decimal digits starting at `from` (empty past the end).
+std::u16string_view DigitsAt(std::u16string_view line, size_t from);
+// The run of digits, "+", "-" and "." starting at `from`: a coordinate value.
+std::u16string_view CoordinateValueAt(std::u16string_view line, size_t from);
+// A word number read from its digits (saturating); nullopt when there are none, since a G or M
+// letter without digits is no numbered word.
+std::optional<int32_t> WordNumber(std::u16string_view digits);
+// Clears both arrays, then flags every G word numbered below kFlagCount and every M word
+// likewise.
+void SetWordFlags(std::u16string_view line, WordFlags& gFlags, WordFlags& mFlags);
+
+}  // namespace qv
