@@ -22,5 +22,8 @@ inline constexpr size_t kMaxCompareLength = 255;
 // side, three for arc radii).
 inline constexpr int32_t kWordSlotCount = 6;
 inline constexpr int32_t kClassLimitCount = 6;
+// "G98" line indexes the run records before the pattern subprogram conversion; later ones are
+// not recorded.
+inline constexpr int32_t kMaxG98Lines = 100;
 
 }  // namespace qv
