@@ -1,4 +1,6 @@
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -28,6 +30,22 @@ G98Options Options(std::u16string programNumber, int32_t decimalIndex, int32_t c
   options.decimalIndex = decimalIndex;
   options.coordinateMode = coordinateMode;
   return options;
+}
+
+// Each move as its positioning line followed by the call.
+LineList Calls(std::u16string_view call, std::initializer_list<std::u16string_view> moves) {
+  LineList lines;
+  for (const std::u16string_view move : moves) {
+    lines.push_back(u"G90G00" + std::u16string(move));
+    lines.emplace_back(call);
+  }
+  return lines;
+}
+
+LineList Join(std::initializer_list<LineList> parts) {
+  LineList lines;
+  for (const LineList& part : parts) lines.insert(lines.end(), part.begin(), part.end());
+  return lines;
 }
 
 // Every row of the traversal table, worked out by hand from its start corner and direction.
@@ -68,48 +86,15 @@ TEST(G98PatternsTest, ConvertsGridPatternsIntoSubprogramCalls) {
                           u"G98X100.Y50.I20.J10.P2K1", u"G75W01Q1", u"G75W01Q5", u"G01X10.Y10.",
                           u"G75W01Q11", u"M30", u"%"},
                          Options(u"1000", 0));
-  EXPECT_EQ(result.sourceLines, (LineList{u"%",
-                                          u"O1000",
-                                          u"G92X1000.Y500.",
-                                          u"G90G00X100.0Y50.0",
-                                          u"M98P1001",
-                                          u"G90G00X20.0Y0.0",
-                                          u"M98P1001",
-                                          u"G90G00X20.0Y0.0",
-                                          u"M98P1001",
-                                          u"G90G00X0.0Y10.0",
-                                          u"M98P1001",
-                                          u"G90G00X-20.0Y0.0",
-                                          u"M98P1001",
-                                          u"G90G00X-20.0Y0.0",
-                                          u"M98P1001",
-                                          u"G01X10.Y10.",
-                                          u"G90G00X100.0Y50.0",
-                                          u"M98P1002",
-                                          u"G90G00X20.0Y0.0",
-                                          u"M98P1002",
-                                          u"G90G00X20.0Y0.0",
-                                          u"M98P1002",
-                                          u"G90G00X-40.0Y10.0",
-                                          u"M98P1002",
-                                          u"G90G00X20.0Y0.0",
-                                          u"M98P1002",
-                                          u"G90G00X20.0Y0.0",
-                                          u"M98P1002",
-                                          u"M30",
-                                          u"O1001",
-                                          u"M12",
-                                          u"G01X10.",
-                                          u"M99",
-                                          u"O1002",
-                                          u"M12",
-                                          u"G01X10.",
-                                          u"M99",
-                                          u"O1002",
-                                          u"M12",
-                                          u"G01X10.",
-                                          u"M99",
-                                          u"%"}));
+  EXPECT_EQ(result.sourceLines,
+            Join({{u"%", u"O1000", u"G92X1000.Y500."},
+                  Calls(u"M98P1001", {u"X100.0Y50.0", u"X20.0Y0.0", u"X20.0Y0.0", u"X0.0Y10.0",
+                                      u"X-20.0Y0.0", u"X-20.0Y0.0"}),
+                  {u"G01X10.Y10."},
+                  Calls(u"M98P1002", {u"X100.0Y50.0", u"X20.0Y0.0", u"X20.0Y0.0", u"X-40.0Y10.0",
+                                      u"X20.0Y0.0", u"X20.0Y0.0"}),
+                  {u"M30", u"O1001", u"M12", u"G01X10.", u"M99", u"O1002", u"M12", u"G01X10.",
+                   u"M99", u"O1002", u"M12", u"G01X10.", u"M99", u"%"}}));
   EXPECT_EQ(result.originLines, LineList(12, u"G90G00X0Y0"));
   EXPECT_EQ(result.shiftLines,
             (LineList{u"G92X100.0Y50.0", u"G92X120.0Y50.0", u"G92X140.0Y50.0", u"G92X140.0Y60.0",
