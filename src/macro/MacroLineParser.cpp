@@ -50,6 +50,14 @@ bool HoldsControlCharacter(std::u16string_view line) {
                      [](char16_t c) { return (c < 0x20 && c != u'\t') || c == 0x7F; });
 }
 
+// Cleaning and comment removal leave a line without spaces, ";", "(" or "[" as it is, so such a
+// line (the usual kind) is read where it stands, without the copies they make.
+bool NeedsCleaning(std::u16string_view line) {
+  return line.size() > kMaxMacroLineLength || std::any_of(line.begin(), line.end(), [](char16_t c) {
+           return c == u' ' || c == u';' || c == u'(' || c == u'[';
+         });
+}
+
 }  // namespace
 
 MacroParseResult ParseMacroLine(std::u16string_view line, MacroWords& words) {
@@ -57,9 +65,14 @@ MacroParseResult ParseMacroLine(std::u16string_view line, MacroWords& words) {
   if (HoldsControlCharacter(line)) return MacroParseResult::ControlCharacter;
   const std::u16string_view trimmed = TrimRight(line);
   if (trimmed.empty()) return MacroParseResult::Blank;
-  const std::optional<std::u16string> cleaned = CleanNcLine(trimmed);
-  if (!cleaned) return MacroParseResult::Malformed;
-  const std::u16string text = StripComments(*cleaned);
+  std::u16string_view text = trimmed;
+  std::u16string stripped;
+  if (NeedsCleaning(trimmed)) {
+    const std::optional<std::u16string> cleaned = CleanNcLine(trimmed);
+    if (!cleaned) return MacroParseResult::Malformed;
+    stripped = StripComments(*cleaned);
+    text = stripped;
+  }
   if (text.empty() || StartsWith(text, u"GOTO")) return MacroParseResult::Blank;
   for (size_t at = 0; at < text.size(); ++at) {
     if (!IsWordLetter(text[at])) continue;
