@@ -15,11 +15,6 @@ bool IsCoordinateLetter(char16_t c) {
          c == u'Y';
 }
 
-void FlagNumberAt(std::u16string_view line, size_t p, WordFlags& flags) {
-  const std::optional<int32_t> number = WordNumber(DigitsAt(line, p + 1));
-  if (number && *number < kFlagCount) flags[*number] = 1;
-}
-
 }  // namespace
 
 WordClass WordClassAt(std::u16string_view line, size_t p) {
@@ -58,14 +53,19 @@ std::optional<int32_t> WordNumber(std::u16string_view digits) {
   return static_cast<int32_t>(value);
 }
 
+void MarkWordFlags(std::u16string_view line, WordFlags& gFlags, WordFlags& mFlags, int32_t value) {
+  // As WordClassAt reads them: a G or an M with something after it.
+  for (size_t p = 0; p + 1 < line.size(); ++p) {
+    if (line[p] != u'G' && line[p] != u'M') continue;
+    const std::optional<int32_t> number = WordNumber(DigitsAt(line, p + 1));
+    if (number && *number < kFlagCount) (line[p] == u'G' ? gFlags : mFlags)[*number] = value;
+  }
+}
+
 void SetWordFlags(std::u16string_view line, WordFlags& gFlags, WordFlags& mFlags) {
   gFlags.fill(0);
   mFlags.fill(0);
-  for (size_t p = 0; p < line.size(); ++p) {
-    const WordClass kind = WordClassAt(line, p);
-    if (kind == WordClass::G) FlagNumberAt(line, p, gFlags);
-    if (kind == WordClass::M) FlagNumberAt(line, p, mFlags);
-  }
+  MarkWordFlags(line, gFlags, mFlags, 1);
 }
 
 }  // namespace qv

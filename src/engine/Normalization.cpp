@@ -1,6 +1,7 @@
 #include "engine/Normalization.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,7 +21,11 @@ constexpr std::u16string_view kCutConditionMarker = u"[CUT-FIG-CONDITION]";
 constexpr std::u16string_view kLineBreak = u"\r\n";
 
 bool IsProgramEnd(std::u16string_view line) {
-  return !Contains(line, u"(") && (Contains(line, u"M30") || Contains(line, u"M02"));
+  // Both end codes begin with "M": one search settles the many lines without one.
+  const size_t m = line.find(u'M');
+  if (m == std::u16string_view::npos) return false;
+  const std::u16string_view codes = line.substr(m);
+  return (Contains(codes, u"M30") || Contains(codes, u"M02")) && !Contains(line, u"(");
 }
 
 bool HasXOrY(std::u16string_view line) { return Contains(line, u"X") || Contains(line, u"Y"); }
@@ -146,11 +151,21 @@ void InsertSubprogramStarts(LineList& work, std::u16string_view punchSource) {
 
 enum class Wildcard { None, Question, Star };
 
+// The characters of a text folded into 64 bits (by their code modulo 64). A text holding a
+// character whose bit a line lacks cannot be in that line, which settles most searches of the
+// match table without a scan.
+uint64_t CharacterMask(std::u16string_view text) {
+  uint64_t mask = 0;
+  for (const char16_t c : text) mask |= uint64_t{1} << (c % 64);
+  return mask;
+}
+
 // A search text as it is looked for: without its wildcard characters.
 struct SearchPattern {
   std::u16string text;
   Wildcard wildcard = Wildcard::None;
   size_t writtenLength = 0;
+  uint64_t characters = 0;  // CharacterMask of text
 };
 
 std::vector<SearchPattern> PatternsOf(const LineList& codeFrom) {
@@ -163,6 +178,7 @@ std::vector<SearchPattern> PatternsOf(const LineList& codeFrom) {
     } else if (std::erase(pattern.text, u'?') > 0) {
       pattern.wildcard = Wildcard::Question;
     }
+    pattern.characters = CharacterMask(pattern.text);
     patterns.push_back(std::move(pattern));
   }
   return patterns;
@@ -174,9 +190,10 @@ bool BuildMatchTable(EngineState& state, const LineList& work,
   state.matchCount = 0;
   for (size_t i = 0; i < work.size(); ++i) {
     const std::u16string_view line = work[i];
+    const uint64_t present = CharacterMask(line);
     for (size_t k = 0; k < patterns.size(); ++k) {
       const SearchPattern& pattern = patterns[k];
-      if (pattern.writtenLength == 0) continue;
+      if (pattern.writtenLength == 0 || (pattern.characters & ~present) != 0) continue;
       const size_t at = line.find(pattern.text);
       if (at == std::u16string_view::npos) continue;
       const size_t after = at + pattern.text.size();
@@ -205,7 +222,7 @@ class LineRebuilder {
 
  private:
   void SetFlags(int32_t firstMatch, int32_t endMatch);
-  void ClearLeadingFlag(std::u16string_view code);
+  void AddLeadingFlag(std::u16string_view code, std::vector<int32_t*>& flags);
   bool KeepsCoordinates() const;
   bool KeepsGCode(int32_t number) const;
   size_t TakeMatch(int32_t entry, size_t p);
@@ -224,8 +241,12 @@ class LineRebuilder {
   // hold 0).
   std::array<bool, kFlagCount> slotNumbers_{};
   std::vector<int32_t> matchAt_;  // per position: the first match entry starting there, or -1
+  // Per code pair: the flags that the leading G or M words of its two codes stand for, cleared
+  // on a line where the pair matched (read here once rather than at every match).
+  std::vector<std::vector<int32_t*>> pairFlags_;
 
   std::u16string_view line_;
+  std::optional<std::u16string_view> flaggedLine_;  // the line that set the flags last
   std::u16string result_;
   bool keepCoordinates_ = false;
   bool callRange_ = false;
@@ -242,6 +263,11 @@ LineRebuilder::LineRebuilder(EngineState& state, const EngineInputs& inputs,
     if (code.number >= 0 && code.number < kFlagCount) slotNumbers_[code.number] = true;
   }
   if (codes.size() < kMaxRemain1Codes) slotNumbers_[0] = true;
+  pairFlags_.resize(state.codeFrom.size());
+  for (size_t k = 0; k < state.codeFrom.size(); ++k) {
+    AddLeadingFlag(state.codeFrom[k], pairFlags_[k]);
+    AddLeadingFlag(state.codeTo[k], pairFlags_[k]);
+  }
 }
 
 void LineRebuilder::Rebuild(std::u16string_view line, int32_t firstMatch, int32_t endMatch) {
@@ -274,20 +300,26 @@ void LineRebuilder::Rebuild(std::u16string_view line, int32_t firstMatch, int32_
 }
 
 void LineRebuilder::SetFlags(int32_t firstMatch, int32_t endMatch) {
-  SetWordFlags(line_, state_.gFlags, state_.mFlags);
+  // Since the arrays were cleared only the previous line's words set flags: unsetting those
+  // clears both arrays at a fraction of the cost.
+  if (flaggedLine_) {
+    MarkWordFlags(*flaggedLine_, state_.gFlags, state_.mFlags, 0);
+    MarkWordFlags(line_, state_.gFlags, state_.mFlags, 1);
+  } else {
+    SetWordFlags(line_, state_.gFlags, state_.mFlags);
+  }
+  flaggedLine_ = line_;
   for (int32_t e = firstMatch; e < endMatch; ++e) {
-    const auto k = static_cast<size_t>(state_.matchCode[e]);
-    ClearLeadingFlag(state_.codeFrom[k]);
-    ClearLeadingFlag(state_.codeTo[k]);
+    for (int32_t* flag : pairFlags_[static_cast<size_t>(state_.matchCode[e])]) *flag = 0;
   }
 }
 
-void LineRebuilder::ClearLeadingFlag(std::u16string_view code) {
+void LineRebuilder::AddLeadingFlag(std::u16string_view code, std::vector<int32_t*>& flags) {
   const WordClass kind = WordClassAt(code, 0);
   if (kind != WordClass::G && kind != WordClass::M) return;
   const std::optional<int32_t> number = WordNumber(DigitsAt(code, 1));
   if (!number || *number >= kFlagCount) return;
-  (kind == WordClass::G ? state_.gFlags : state_.mFlags)[*number] = 0;
+  flags.push_back(&(kind == WordClass::G ? state_.gFlags : state_.mFlags)[*number]);
 }
 
 // Walks the line's words rather than the flag arrays: a flag is set only by a word of the line.

@@ -55,8 +55,8 @@ std::optional<double> ShortDecimal(std::u16string_view text) {
     if (point) ++decimals;
   }
   if (count == 0) return std::nullopt;
-  constexpr double kPowersOfTen[kMaxDigits + 1] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  static constexpr double kPowersOfTen[kMaxDigits + 1] = {
+      1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
   const double value = static_cast<double>(digits) / kPowersOfTen[decimals];
   return negative ? -value : value;
 }
