@@ -45,6 +45,7 @@ std::optional<std::u16string> HeadComment(std::u16string_view line) {
   return std::u16string(line.substr(open, close - open + 1));
 }
 
+// Also removes ";" (step 2) from each line as it is copied, while the line is at hand.
 LineList CutHeadAndTail(const LineList& source, bool cutTail, LineList* headComments) {
   size_t first = 0;
   for (; first < source.size(); ++first) {
@@ -57,16 +58,13 @@ LineList CutHeadAndTail(const LineList& source, bool cutTail, LineList* headComm
   work.reserve(source.size() - first);
   for (size_t i = first; i < source.size(); ++i) {
     work.push_back(source[i]);
+    std::erase(work.back(), u';');
     if (cutTail && IsProgramEnd(source[i])) break;
   }
   return work;
 }
 
-// ---- Steps 2 and 3: ";" and macros ------------------------------------------------------------
-
-void RemoveSemicolons(LineList& work) {
-  for (std::u16string& line : work) std::erase(line, u';');
-}
+// ---- Step 3: macros ----------------------------------------------------------------------------
 
 void ExpandMacros(LineList& work, const PostRecord& record) {
   CGMacroChg macro;
@@ -83,21 +81,38 @@ std::u16string NumberKey(std::u16string_view digits) {
   return first == std::u16string_view::npos ? u"0" : std::u16string(digits.substr(first));
 }
 
-// For each call number of the main program (lines before `end`), the positioning line seen
-// last at its first call ("" when none was).
-std::unordered_map<std::u16string, std::u16string> PositioningAtFirstCalls(
-    const LineList& work, size_t end, std::u16string_view callWord) {
-  std::unordered_map<std::u16string, std::u16string> starts;
+using CallStarts = std::unordered_map<std::u16string, std::u16string>;
+
+// How the main program calls subprograms: whether by number ("M98H"), and for each call
+// number of either call word the positioning line seen last at its first call ("" when none
+// was). One walk serves both call words.
+struct MainProgramCalls {
+  bool byNumber = false;
+  CallStarts numberStarts;  // M98H
+  CallStarts nameStarts;    // M98P
+};
+
+void NoteFirstCall(std::u16string_view line, std::u16string_view callWord,
+                   const std::u16string& positioning, CallStarts& starts) {
+  const size_t at = line.find(callWord);
+  if (at == std::u16string_view::npos) return;
+  const std::u16string_view digits = DigitsAt(line, at + callWord.size());
+  if (!digits.empty()) starts.try_emplace(NumberKey(digits), positioning);
+}
+
+// The main program is the lines before `end`.
+MainProgramCalls ReadMainProgramCalls(const LineList& work, size_t end) {
+  MainProgramCalls calls;
   std::u16string last;
   for (size_t i = 0; i < end; ++i) {
     const std::u16string_view line = work[i];
     if (IsPositioning(line)) last = line;
-    const size_t at = line.find(callWord);
-    if (at == std::u16string_view::npos) continue;
-    const std::u16string_view digits = DigitsAt(line, at + callWord.size());
-    if (!digits.empty()) starts.try_emplace(NumberKey(digits), last);
+    if (!Contains(line, u"M98")) continue;  // what both call words begin with
+    calls.byNumber = calls.byNumber || Contains(line, u"M98H");
+    NoteFirstCall(line, u"M98H", last, calls.numberStarts);
+    NoteFirstCall(line, u"M98P", last, calls.nameStarts);
   }
-  return starts;
+  return calls;
 }
 
 // For each line after `end`: whether a body line (G01, G02, G03, the punch source or G91)
@@ -122,11 +137,11 @@ std::vector<bool> BodyFollows(const LineList& work, size_t end, std::u16string_v
 void InsertSubprogramStarts(LineList& work, std::u16string_view punchSource) {
   const size_t end =
       static_cast<size_t>(std::find_if(work.begin(), work.end(), IsProgramEnd) - work.begin());
-  if (end == 0 || end == work.size()) return;
-  const bool byNumber = std::any_of(work.begin(), work.begin() + static_cast<ptrdiff_t>(end),
-                                    [](const std::u16string& l) { return Contains(l, u"M98H"); });
-  const char16_t label = byNumber ? u'N' : u'O';
-  const auto starts = PositioningAtFirstCalls(work, end, byNumber ? u"M98H" : u"M98P");
+  // Labels stand after the end only; without such lines nothing is inserted.
+  if (end == 0 || end + 1 >= work.size()) return;
+  const MainProgramCalls calls = ReadMainProgramCalls(work, end);
+  const char16_t label = calls.byNumber ? u'N' : u'O';
+  const CallStarts& starts = calls.byNumber ? calls.numberStarts : calls.nameStarts;
   const std::vector<bool> follows = BodyFollows(work, end, punchSource);
   // Built beside the program: each copy goes right after its label and is never itself taken
   // for a label, so a copy that holds the label letter cannot insert again.
@@ -472,7 +487,6 @@ int32_t NormalizeProgram(EngineState& state, const EngineInputs& inputs) {
   const PostRecord& record = inputs.store.record;
   LineList work =
       CutHeadAndTail(state.sourceLines, record.deleteAfterM30 != 0, inputs.headComments);
-  RemoveSemicolons(work);
   ExpandMacros(work, record);
   InsertSubprogramStarts(work, inputs.store.condition.punch[0]);
   const std::vector<SearchPattern> patterns = PatternsOf(state.codeFrom);

@@ -63,14 +63,6 @@ std::optional<double> ShortDecimal(std::u16string_view text) {
 
 }  // namespace
 
-bool Contains(std::u16string_view text, std::u16string_view needle) {
-  return text.find(needle) != std::u16string_view::npos;
-}
-
-bool StartsWith(std::u16string_view text, std::u16string_view prefix) {
-  return text.substr(0, prefix.size()) == prefix;
-}
-
 size_t ReplaceAll(std::u16string& text, std::u16string_view from, std::u16string_view to) {
   if (from.empty()) return 0;
   size_t count = 0;
