@@ -53,19 +53,10 @@ std::optional<int32_t> WordNumber(std::u16string_view digits) {
   return static_cast<int32_t>(value);
 }
 
-void MarkWordFlags(std::u16string_view line, WordFlags& gFlags, WordFlags& mFlags, int32_t value) {
-  // As WordClassAt reads them: a G or an M with something after it.
-  for (size_t p = 0; p + 1 < line.size(); ++p) {
-    if (line[p] != u'G' && line[p] != u'M') continue;
-    const std::optional<int32_t> number = WordNumber(DigitsAt(line, p + 1));
-    if (number && *number < kFlagCount) (line[p] == u'G' ? gFlags : mFlags)[*number] = value;
-  }
-}
-
 void SetWordFlags(std::u16string_view line, WordFlags& gFlags, WordFlags& mFlags) {
   gFlags.fill(0);
   mFlags.fill(0);
-  MarkWordFlags(line, gFlags, mFlags, 1);
+  ForEachWordFlag(line, gFlags, mFlags, [](int32_t& flag) { flag = 1; });
 }
 
 }  // namespace qv

@@ -19,16 +19,24 @@ namespace {
 constexpr std::u16string_view kSubprogramStartMarker = u"G01G02G03";
 constexpr std::u16string_view kCutConditionMarker = u"[CUT-FIG-CONDITION]";
 constexpr std::u16string_view kLineBreak = u"\r\n";
+// Texts compared with every line, as constants so that their length is not counted each time.
+constexpr std::u16string_view kGoto = u"GOTO";
+constexpr std::u16string_view kFirstCallInRange = u"M98P9000";
+constexpr std::u16string_view kLastCallInRange = u"M98P9999";
 
 bool IsProgramEnd(std::u16string_view line) {
   // Both end codes begin with "M": one search settles the many lines without one.
   const size_t m = line.find(u'M');
   if (m == std::u16string_view::npos) return false;
   const std::u16string_view codes = line.substr(m);
-  return (Contains(codes, u"M30") || Contains(codes, u"M02")) && !Contains(line, u"(");
+  return (Contains(codes, u"M30") || Contains(codes, u"M02")) &&
+         line.find(u'(') == std::u16string_view::npos;
 }
 
-bool HasXOrY(std::u16string_view line) { return Contains(line, u"X") || Contains(line, u"Y"); }
+bool HasXOrY(std::u16string_view line) {
+  return line.find(u'X') != std::u16string_view::npos ||
+         line.find(u'Y') != std::u16string_view::npos;
+}
 
 bool IsPositioning(std::u16string_view line) { return Contains(line, u"G00") && HasXOrY(line); }
 
@@ -261,7 +269,8 @@ class LineRebuilder {
   std::vector<std::vector<int32_t*>> pairFlags_;
 
   std::u16string_view line_;
-  std::optional<std::u16string_view> flaggedLine_;  // the line that set the flags last
+  bool flagsCleared_ = false;
+  std::vector<int32_t*> setFlags_;  // the flags the current line set
   std::u16string result_;
   bool keepCoordinates_ = false;
   bool callRange_ = false;
@@ -289,9 +298,9 @@ void LineRebuilder::Rebuild(std::u16string_view line, int32_t firstMatch, int32_
   line_ = line;
   result_.clear();
   SetFlags(firstMatch, endMatch);
-  bool beginsWithGoto = StartsWith(line, u"GOTO");
+  bool beginsWithGoto = StartsWith(line, kGoto);
   keepCoordinates_ = KeepsCoordinates();
-  callRange_ = line >= u"M98P9000" && line <= u"M98P9999";
+  callRange_ = line >= kFirstCallInRange && line <= kLastCallInRange;
   matchAt_.assign(line.size() + 1, -1);
   for (int32_t e = firstMatch; e < endMatch; ++e) {
     int32_t& slot = matchAt_[static_cast<size_t>(state_.matchStart[e])];
@@ -315,15 +324,20 @@ void LineRebuilder::Rebuild(std::u16string_view line, int32_t firstMatch, int32_
 }
 
 void LineRebuilder::SetFlags(int32_t firstMatch, int32_t endMatch) {
-  // Since the arrays were cleared only the previous line's words set flags: unsetting those
-  // clears both arrays at a fraction of the cost.
-  if (flaggedLine_) {
-    MarkWordFlags(*flaggedLine_, state_.gFlags, state_.mFlags, 0);
-    MarkWordFlags(line_, state_.gFlags, state_.mFlags, 1);
+  // As SetWordFlags, but since the first line only the flags noted here were set: unsetting
+  // those clears both arrays at a fraction of the cost.
+  if (flagsCleared_) {
+    for (int32_t* flag : setFlags_) *flag = 0;
   } else {
-    SetWordFlags(line_, state_.gFlags, state_.mFlags);
+    state_.gFlags.fill(0);
+    state_.mFlags.fill(0);
+    flagsCleared_ = true;
   }
-  flaggedLine_ = line_;
+  setFlags_.clear();
+  ForEachWordFlag(line_, state_.gFlags, state_.mFlags, [this](int32_t& flag) {
+    flag = 1;
+    setFlags_.push_back(&flag);
+  });
   for (int32_t e = firstMatch; e < endMatch; ++e) {
     for (int32_t* flag : pairFlags_[static_cast<size_t>(state_.matchCode[e])]) *flag = 0;
   }

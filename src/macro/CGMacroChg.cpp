@@ -28,10 +28,14 @@ void CGMacroChg::SetReportLists(std::vector<std::u16string>* unconvertible,
 }
 
 int32_t CGMacroChg::DetectDistanceMode(std::u16string_view line, int32_t mode) {
-  // Most lines hold neither; one search for what both begin with settles those.
-  if (line.find(u"G9") == std::u16string_view::npos) return mode;
-  const size_t p90 = line.find(u"G90");
-  const size_t p91 = line.find(u"G91");
+  // Most lines hold neither; one search for what both begin with settles those. The texts are
+  // constants so that their length is not counted at each line.
+  static constexpr std::u16string_view kG9 = u"G9";
+  static constexpr std::u16string_view kG90 = u"G90";
+  static constexpr std::u16string_view kG91 = u"G91";
+  if (line.find(kG9) == std::u16string_view::npos) return mode;
+  const size_t p90 = line.find(kG90);
+  const size_t p91 = line.find(kG91);
   if (p90 == std::u16string_view::npos && p91 == std::u16string_view::npos) return mode;
   if (p90 == std::u16string_view::npos) return 1;
   return p91 != std::u16string_view::npos && p91 >= p90 ? 1 : 0;

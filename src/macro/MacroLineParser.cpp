@@ -73,7 +73,8 @@ MacroParseResult ParseMacroLine(std::u16string_view line, MacroWords& words) {
     stripped = StripComments(*cleaned);
     text = stripped;
   }
-  if (text.empty() || StartsWith(text, u"GOTO")) return MacroParseResult::Blank;
+  static constexpr std::u16string_view kGoto = u"GOTO";  // a constant: no length count per line
+  if (text.empty() || StartsWith(text, kGoto)) return MacroParseResult::Blank;
   for (size_t at = 0; at < text.size(); ++at) {
     if (!IsWordLetter(text[at])) continue;
     const std::u16string_view value = NcWordValue(text, at, NcPlusSign::EndsValue);
