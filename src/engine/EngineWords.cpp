@@ -15,11 +15,6 @@ bool IsCoordinateLetter(char16_t c) {
          c == u'Y';
 }
 
-void FlagNumberAt(std::u16string_view line, size_t p, WordFlags& flags) {
-  const std::optional<int32_t> number = WordNumber(DigitsAt(line, p + 1));
-  if (number && *number < kFlagCount) flags[*number] = 1;
-}
-
 }  // namespace
 
 WordClass WordClassAt(std::u16string_view line, size_t p) {
@@ -61,11 +56,7 @@ std::optional<int32_t> WordNumber(std::u16string_view digits) {
 void SetWordFlags(std::u16string_view line, WordFlags& gFlags, WordFlags& mFlags) {
   gFlags.fill(0);
   mFlags.fill(0);
-  for (size_t p = 0; p < line.size(); ++p) {
-    const WordClass kind = WordClassAt(line, p);
-    if (kind == WordClass::G) FlagNumberAt(line, p, gFlags);
-    if (kind == WordClass::M) FlagNumberAt(line, p, mFlags);
-  }
+  ForEachWordFlag(line, gFlags, mFlags, [](int32_t& flag) { flag = 1; });
 }
 
 }  // namespace qv

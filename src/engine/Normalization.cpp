@@ -1,6 +1,7 @@
 #include "engine/Normalization.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,12 +19,24 @@ namespace {
 constexpr std::u16string_view kSubprogramStartMarker = u"G01G02G03";
 constexpr std::u16string_view kCutConditionMarker = u"[CUT-FIG-CONDITION]";
 constexpr std::u16string_view kLineBreak = u"\r\n";
+// Texts compared with every line, as constants so that their length is not counted each time.
+constexpr std::u16string_view kGoto = u"GOTO";
+constexpr std::u16string_view kFirstCallInRange = u"M98P9000";
+constexpr std::u16string_view kLastCallInRange = u"M98P9999";
 
 bool IsProgramEnd(std::u16string_view line) {
-  return !Contains(line, u"(") && (Contains(line, u"M30") || Contains(line, u"M02"));
+  // Both end codes begin with "M": one search settles the many lines without one.
+  const size_t m = line.find(u'M');
+  if (m == std::u16string_view::npos) return false;
+  const std::u16string_view codes = line.substr(m);
+  return (Contains(codes, u"M30") || Contains(codes, u"M02")) &&
+         line.find(u'(') == std::u16string_view::npos;
 }
 
-bool HasXOrY(std::u16string_view line) { return Contains(line, u"X") || Contains(line, u"Y"); }
+bool HasXOrY(std::u16string_view line) {
+  return line.find(u'X') != std::u16string_view::npos ||
+         line.find(u'Y') != std::u16string_view::npos;
+}
 
 bool IsPositioning(std::u16string_view line) { return Contains(line, u"G00") && HasXOrY(line); }
 
@@ -40,6 +53,7 @@ std::optional<std::u16string> HeadComment(std::u16string_view line) {
   return std::u16string(line.substr(open, close - open + 1));
 }
 
+// Also removes ";" (step 2) from each line as it is copied, while the line is at hand.
 LineList CutHeadAndTail(const LineList& source, bool cutTail, LineList* headComments) {
   size_t first = 0;
   for (; first < source.size(); ++first) {
@@ -52,16 +66,13 @@ LineList CutHeadAndTail(const LineList& source, bool cutTail, LineList* headComm
   work.reserve(source.size() - first);
   for (size_t i = first; i < source.size(); ++i) {
     work.push_back(source[i]);
+    std::erase(work.back(), u';');
     if (cutTail && IsProgramEnd(source[i])) break;
   }
   return work;
 }
 
-// ---- Steps 2 and 3: ";" and macros ------------------------------------------------------------
-
-void RemoveSemicolons(LineList& work) {
-  for (std::u16string& line : work) std::erase(line, u';');
-}
+// ---- Step 3: macros ----------------------------------------------------------------------------
 
 void ExpandMacros(LineList& work, const PostRecord& record) {
   CGMacroChg macro;
@@ -78,21 +89,38 @@ std::u16string NumberKey(std::u16string_view digits) {
   return first == std::u16string_view::npos ? u"0" : std::u16string(digits.substr(first));
 }
 
-// For each call number of the main program (lines before `end`), the positioning line seen
-// last at its first call ("" when none was).
-std::unordered_map<std::u16string, std::u16string> PositioningAtFirstCalls(
-    const LineList& work, size_t end, std::u16string_view callWord) {
-  std::unordered_map<std::u16string, std::u16string> starts;
+using CallStarts = std::unordered_map<std::u16string, std::u16string>;
+
+// How the main program calls subprograms: whether by number ("M98H"), and for each call
+// number of either call word the positioning line seen last at its first call ("" when none
+// was). One walk serves both call words.
+struct MainProgramCalls {
+  bool byNumber = false;
+  CallStarts numberStarts;  // M98H
+  CallStarts nameStarts;    // M98P
+};
+
+void NoteFirstCall(std::u16string_view line, std::u16string_view callWord,
+                   const std::u16string& positioning, CallStarts& starts) {
+  const size_t at = line.find(callWord);
+  if (at == std::u16string_view::npos) return;
+  const std::u16string_view digits = DigitsAt(line, at + callWord.size());
+  if (!digits.empty()) starts.try_emplace(NumberKey(digits), positioning);
+}
+
+// The main program is the lines before `end`.
+MainProgramCalls ReadMainProgramCalls(const LineList& work, size_t end) {
+  MainProgramCalls calls;
   std::u16string last;
   for (size_t i = 0; i < end; ++i) {
     const std::u16string_view line = work[i];
     if (IsPositioning(line)) last = line;
-    const size_t at = line.find(callWord);
-    if (at == std::u16string_view::npos) continue;
-    const std::u16string_view digits = DigitsAt(line, at + callWord.size());
-    if (!digits.empty()) starts.try_emplace(NumberKey(digits), last);
+    if (!Contains(line, u"M98")) continue;  // what both call words begin with
+    calls.byNumber = calls.byNumber || Contains(line, u"M98H");
+    NoteFirstCall(line, u"M98H", last, calls.numberStarts);
+    NoteFirstCall(line, u"M98P", last, calls.nameStarts);
   }
-  return starts;
+  return calls;
 }
 
 // For each line after `end`: whether a body line (G01, G02, G03, the punch source or G91)
@@ -117,11 +145,11 @@ std::vector<bool> BodyFollows(const LineList& work, size_t end, std::u16string_v
 void InsertSubprogramStarts(LineList& work, std::u16string_view punchSource) {
   const size_t end =
       static_cast<size_t>(std::find_if(work.begin(), work.end(), IsProgramEnd) - work.begin());
-  if (end == 0 || end == work.size()) return;
-  const bool byNumber = std::any_of(work.begin(), work.begin() + static_cast<ptrdiff_t>(end),
-                                    [](const std::u16string& l) { return Contains(l, u"M98H"); });
-  const char16_t label = byNumber ? u'N' : u'O';
-  const auto starts = PositioningAtFirstCalls(work, end, byNumber ? u"M98H" : u"M98P");
+  // Labels stand after the end only; without such lines nothing is inserted.
+  if (end == 0 || end + 1 >= work.size()) return;
+  const MainProgramCalls calls = ReadMainProgramCalls(work, end);
+  const char16_t label = calls.byNumber ? u'N' : u'O';
+  const CallStarts& starts = calls.byNumber ? calls.numberStarts : calls.nameStarts;
   const std::vector<bool> follows = BodyFollows(work, end, punchSource);
   // Built beside the program: each copy goes right after its label and is never itself taken
   // for a label, so a copy that holds the label letter cannot insert again.
@@ -146,11 +174,21 @@ void InsertSubprogramStarts(LineList& work, std::u16string_view punchSource) {
 
 enum class Wildcard { None, Question, Star };
 
+// The characters of a text folded into 64 bits (by their code modulo 64). A text holding a
+// character whose bit a line lacks cannot be in that line, which settles most searches of the
+// match table without a scan.
+uint64_t CharacterMask(std::u16string_view text) {
+  uint64_t mask = 0;
+  for (const char16_t c : text) mask |= uint64_t{1} << (c % 64);
+  return mask;
+}
+
 // A search text as it is looked for: without its wildcard characters.
 struct SearchPattern {
   std::u16string text;
   Wildcard wildcard = Wildcard::None;
   size_t writtenLength = 0;
+  uint64_t characters = 0;  // CharacterMask of text
 };
 
 std::vector<SearchPattern> PatternsOf(const LineList& codeFrom) {
@@ -163,6 +201,7 @@ std::vector<SearchPattern> PatternsOf(const LineList& codeFrom) {
     } else if (std::erase(pattern.text, u'?') > 0) {
       pattern.wildcard = Wildcard::Question;
     }
+    pattern.characters = CharacterMask(pattern.text);
     patterns.push_back(std::move(pattern));
   }
   return patterns;
@@ -174,9 +213,10 @@ bool BuildMatchTable(EngineState& state, const LineList& work,
   state.matchCount = 0;
   for (size_t i = 0; i < work.size(); ++i) {
     const std::u16string_view line = work[i];
+    const uint64_t present = CharacterMask(line);
     for (size_t k = 0; k < patterns.size(); ++k) {
       const SearchPattern& pattern = patterns[k];
-      if (pattern.writtenLength == 0) continue;
+      if (pattern.writtenLength == 0 || (pattern.characters & ~present) != 0) continue;
       const size_t at = line.find(pattern.text);
       if (at == std::u16string_view::npos) continue;
       const size_t after = at + pattern.text.size();
@@ -205,7 +245,7 @@ class LineRebuilder {
 
  private:
   void SetFlags(int32_t firstMatch, int32_t endMatch);
-  void ClearLeadingFlag(std::u16string_view code);
+  void AddLeadingFlag(std::u16string_view code, std::vector<int32_t*>& flags);
   bool KeepsCoordinates() const;
   bool KeepsGCode(int32_t number) const;
   size_t TakeMatch(int32_t entry, size_t p);
@@ -224,8 +264,13 @@ class LineRebuilder {
   // hold 0).
   std::array<bool, kFlagCount> slotNumbers_{};
   std::vector<int32_t> matchAt_;  // per position: the first match entry starting there, or -1
+  // Per code pair: the flags that the leading G or M words of its two codes stand for, cleared
+  // on a line where the pair matched (read here once rather than at every match).
+  std::vector<std::vector<int32_t*>> pairFlags_;
 
   std::u16string_view line_;
+  bool flagsCleared_ = false;
+  std::vector<int32_t*> setFlags_;  // the flags the current line set
   std::u16string result_;
   bool keepCoordinates_ = false;
   bool callRange_ = false;
@@ -242,15 +287,20 @@ LineRebuilder::LineRebuilder(EngineState& state, const EngineInputs& inputs,
     if (code.number >= 0 && code.number < kFlagCount) slotNumbers_[code.number] = true;
   }
   if (codes.size() < kMaxRemain1Codes) slotNumbers_[0] = true;
+  pairFlags_.resize(state.codeFrom.size());
+  for (size_t k = 0; k < state.codeFrom.size(); ++k) {
+    AddLeadingFlag(state.codeFrom[k], pairFlags_[k]);
+    AddLeadingFlag(state.codeTo[k], pairFlags_[k]);
+  }
 }
 
 void LineRebuilder::Rebuild(std::u16string_view line, int32_t firstMatch, int32_t endMatch) {
   line_ = line;
   result_.clear();
   SetFlags(firstMatch, endMatch);
-  bool beginsWithGoto = StartsWith(line, u"GOTO");
+  bool beginsWithGoto = StartsWith(line, kGoto);
   keepCoordinates_ = KeepsCoordinates();
-  callRange_ = line >= u"M98P9000" && line <= u"M98P9999";
+  callRange_ = line >= kFirstCallInRange && line <= kLastCallInRange;
   matchAt_.assign(line.size() + 1, -1);
   for (int32_t e = firstMatch; e < endMatch; ++e) {
     int32_t& slot = matchAt_[static_cast<size_t>(state_.matchStart[e])];
@@ -274,20 +324,31 @@ void LineRebuilder::Rebuild(std::u16string_view line, int32_t firstMatch, int32_
 }
 
 void LineRebuilder::SetFlags(int32_t firstMatch, int32_t endMatch) {
-  SetWordFlags(line_, state_.gFlags, state_.mFlags);
+  // As SetWordFlags, but since the first line only the flags noted here were set: unsetting
+  // those clears both arrays at a fraction of the cost.
+  if (flagsCleared_) {
+    for (int32_t* flag : setFlags_) *flag = 0;
+  } else {
+    state_.gFlags.fill(0);
+    state_.mFlags.fill(0);
+    flagsCleared_ = true;
+  }
+  setFlags_.clear();
+  ForEachWordFlag(line_, state_.gFlags, state_.mFlags, [this](int32_t& flag) {
+    flag = 1;
+    setFlags_.push_back(&flag);
+  });
   for (int32_t e = firstMatch; e < endMatch; ++e) {
-    const auto k = static_cast<size_t>(state_.matchCode[e]);
-    ClearLeadingFlag(state_.codeFrom[k]);
-    ClearLeadingFlag(state_.codeTo[k]);
+    for (int32_t* flag : pairFlags_[static_cast<size_t>(state_.matchCode[e])]) *flag = 0;
   }
 }
 
-void LineRebuilder::ClearLeadingFlag(std::u16string_view code) {
+void LineRebuilder::AddLeadingFlag(std::u16string_view code, std::vector<int32_t*>& flags) {
   const WordClass kind = WordClassAt(code, 0);
   if (kind != WordClass::G && kind != WordClass::M) return;
   const std::optional<int32_t> number = WordNumber(DigitsAt(code, 1));
   if (!number || *number >= kFlagCount) return;
-  (kind == WordClass::G ? state_.gFlags : state_.mFlags)[*number] = 0;
+  flags.push_back(&(kind == WordClass::G ? state_.gFlags : state_.mFlags)[*number]);
 }
 
 // Walks the line's words rather than the flag arrays: a flag is set only by a word of the line.
@@ -440,7 +501,6 @@ int32_t NormalizeProgram(EngineState& state, const EngineInputs& inputs) {
   const PostRecord& record = inputs.store.record;
   LineList work =
       CutHeadAndTail(state.sourceLines, record.deleteAfterM30 != 0, inputs.headComments);
-  RemoveSemicolons(work);
   ExpandMacros(work, record);
   InsertSubprogramStarts(work, inputs.store.condition.punch[0]);
   const std::vector<SearchPattern> patterns = PatternsOf(state.codeFrom);

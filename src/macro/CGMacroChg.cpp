@@ -1,6 +1,7 @@
 #include "macro/CGMacroChg.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "macro/MacroLineParser.h"
 #include "macro/MacroPatterns.h"
@@ -27,8 +28,14 @@ void CGMacroChg::SetReportLists(std::vector<std::u16string>* unconvertible,
 }
 
 int32_t CGMacroChg::DetectDistanceMode(std::u16string_view line, int32_t mode) {
-  const size_t p90 = line.find(u"G90");
-  const size_t p91 = line.find(u"G91");
+  // Most lines hold neither; one search for what both begin with settles those. The texts are
+  // constants so that their length is not counted at each line.
+  static constexpr std::u16string_view kG9 = u"G9";
+  static constexpr std::u16string_view kG90 = u"G90";
+  static constexpr std::u16string_view kG91 = u"G91";
+  if (line.find(kG9) == std::u16string_view::npos) return mode;
+  const size_t p90 = line.find(kG90);
+  const size_t p91 = line.find(kG91);
   if (p90 == std::u16string_view::npos && p91 == std::u16string_view::npos) return mode;
   if (p90 == std::u16string_view::npos) return 1;
   return p91 != std::u16string_view::npos && p91 >= p90 ? 1 : 0;
@@ -53,25 +60,29 @@ int32_t CGMacroChg::ExpandInPlace(std::vector<std::u16string>& lines) {
   // Built beside the input rather than by erasing and inserting, which would be quadratic; the
   // line number passed on is the line's index in the program as expanded so far, exactly as if
   // the lines were replaced where they stand. The input stays whole until the end, since
-  // subprogram blocks are looked up in it.
+  // subprogram blocks are looked up in it: a line kept as it is holds an empty place until
+  // then and is moved in at the end rather than copied.
   std::vector<std::u16string> expanded;
   expanded.reserve(lines.size());
+  std::vector<std::pair<size_t, size_t>> keptPlaces;  // (place in expanded, index in lines)
   std::vector<std::u16string> produced;
-  for (const std::u16string& line : lines) {
-    mode = DetectDistanceMode(line, mode);
+  for (size_t j = 0; j < lines.size(); ++j) {
+    mode = DetectDistanceMode(lines[j], mode);
     const auto lineNumber = static_cast<int32_t>(expanded.size() + 1);
-    const int32_t r = ExpandLine(line, mode, produced, lineNumber);
+    const int32_t r = ExpandLine(lines[j], mode, produced, lineNumber);
     if (r >= 0) {
       std::move(produced.begin(), produced.end(), std::back_inserter(expanded));
       result = 1;
     } else if (r == -3 && IsFigure(words.g) && !words.hasX && !words.hasY) {
       result = 1;  // the line only defined the figure for the patterns that follow
     } else {
-      expanded.push_back(line);
+      keptPlaces.emplace_back(expanded.size(), j);
+      expanded.emplace_back();
     }
     FinishLine();
   }
   programLines = nullptr;
+  for (const auto& [place, j] : keptPlaces) expanded[place] = std::move(lines[j]);
   lines = std::move(expanded);
   return result;
 }

@@ -1,7 +1,5 @@
 #include "macro/MacroLineParser.h"
 
-#include <algorithm>
-
 #include "nctext/NcWords.h"
 #include "nctext/StringUtil.h"
 
@@ -43,24 +41,40 @@ void StoreWord(char16_t letter, std::u16string_view value, MacroWords& words) {
   words.*(slot->present) = 1;
 }
 
+// What a first look at a line finds, in one pass over it.
+enum class LineLook { Plain, NeedsCleaning, ControlCharacter };
+
 // Control characters (a tab aside) have no place in a program line: a file with lone CR line
 // ends reads as one line full of them, and expanding its words would silently drop the rest.
-bool HoldsControlCharacter(std::u16string_view line) {
-  return std::any_of(line.begin(), line.end(),
-                     [](char16_t c) { return (c < 0x20 && c != u'\t') || c == 0x7F; });
+// Cleaning and comment removal leave a line without spaces, ";", "(" or "[" as it is, so such a
+// line (the usual kind) is read where it stands, without the copies they make.
+LineLook LookAt(std::u16string_view line) {
+  LineLook look = line.size() > kMaxMacroLineLength ? LineLook::NeedsCleaning : LineLook::Plain;
+  for (const char16_t c : line) {
+    if ((c < 0x20 && c != u'\t') || c == 0x7F) return LineLook::ControlCharacter;
+    if (c == u' ' || c == u';' || c == u'(' || c == u'[') look = LineLook::NeedsCleaning;
+  }
+  return look;
 }
 
 }  // namespace
 
 MacroParseResult ParseMacroLine(std::u16string_view line, MacroWords& words) {
   words = MacroWords{};
-  if (HoldsControlCharacter(line)) return MacroParseResult::ControlCharacter;
+  const LineLook look = LookAt(line);
+  if (look == LineLook::ControlCharacter) return MacroParseResult::ControlCharacter;
   const std::u16string_view trimmed = TrimRight(line);
   if (trimmed.empty()) return MacroParseResult::Blank;
-  const std::optional<std::u16string> cleaned = CleanNcLine(trimmed);
-  if (!cleaned) return MacroParseResult::Malformed;
-  const std::u16string text = StripComments(*cleaned);
-  if (text.empty() || StartsWith(text, u"GOTO")) return MacroParseResult::Blank;
+  std::u16string_view text = trimmed;
+  std::u16string stripped;
+  if (look == LineLook::NeedsCleaning) {
+    const std::optional<std::u16string> cleaned = CleanNcLine(trimmed);
+    if (!cleaned) return MacroParseResult::Malformed;
+    stripped = StripComments(*cleaned);
+    text = stripped;
+  }
+  static constexpr std::u16string_view kGoto = u"GOTO";  // a constant: no length count per line
+  if (text.empty() || StartsWith(text, kGoto)) return MacroParseResult::Blank;
   for (size_t at = 0; at < text.size(); ++at) {
     if (!IsWordLetter(text[at])) continue;
     const std::u16string_view value = NcWordValue(text, at, NcPlusSign::EndsValue);

@@ -34,15 +34,34 @@ class CLocaleScope {
   locale_t previous_;
 };
 
+// A plain decimal of at most 15 digits ("-12.5"), read as its digits over a power of ten. Both
+// are exact doubles, so the one division rounds exactly as a full conversion does, at a
+// fraction of its cost; nullopt for any other text.
+std::optional<double> ShortDecimal(std::u16string_view text) {
+  const bool negative = !text.empty() && text[0] == u'-';
+  if (!text.empty() && (text[0] == u'-' || text[0] == u'+')) text.remove_prefix(1);
+  constexpr int kMaxDigits = 15;
+  int64_t digits = 0;
+  int count = 0;
+  int decimals = 0;
+  bool point = false;
+  for (const char16_t c : text) {
+    if (c == u'.' && !point) {
+      point = true;
+      continue;
+    }
+    if (!IsDigit(c) || ++count > kMaxDigits) return std::nullopt;
+    digits = digits * 10 + (c - u'0');
+    if (point) ++decimals;
+  }
+  if (count == 0) return std::nullopt;
+  static constexpr double kPowersOfTen[kMaxDigits + 1] = {
+      1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  const double value = static_cast<double>(digits) / kPowersOfTen[decimals];
+  return negative ? -value : value;
+}
+
 }  // namespace
-
-bool Contains(std::u16string_view text, std::u16string_view needle) {
-  return text.find(needle) != std::u16string_view::npos;
-}
-
-bool StartsWith(std::u16string_view text, std::u16string_view prefix) {
-  return text.substr(0, prefix.size()) == prefix;
-}
 
 size_t ReplaceAll(std::u16string& text, std::u16string_view from, std::u16string_view to) {
   if (from.empty()) return 0;
@@ -131,6 +150,7 @@ std::optional<int64_t> ParseInt(std::u16string_view text) {
 
 double ToDouble(std::u16string_view text) {
   text = TrimLeft(text);
+  if (const std::optional<double> value = ShortDecimal(text)) return *value;
   std::string ascii;
   ascii.reserve(text.size());
   for (char16_t c : text) {

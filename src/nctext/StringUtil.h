@@ -11,9 +11,13 @@
 
 namespace qv {
 
-// True when needle occurs in text.
-bool Contains(std::u16string_view text, std::u16string_view needle);
-bool StartsWith(std::u16string_view text, std::u16string_view prefix);
+// True when needle occurs in text. Inline: the converter asks this of every line many times.
+inline bool Contains(std::u16string_view text, std::u16string_view needle) {
+  return text.find(needle) != std::u16string_view::npos;
+}
+inline bool StartsWith(std::u16string_view text, std::u16string_view prefix) {
+  return text.substr(0, prefix.size()) == prefix;
+}
 
 // Replaces every occurrence of from (non-empty) by to; returns the number replaced.
 size_t ReplaceAll(std::u16string& text, std::u16string_view from, std::u16string_view to);

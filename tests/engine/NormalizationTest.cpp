@@ -1,3 +1,4 @@
+#include <array>
 #include <string>
 #include <utility>
 #include <vector>
@@ -68,6 +69,21 @@ TEST_F(NormalizationTest, NormalizesAWholeProgram) {
   std::erase(withoutMarker, u"[CUT-FIG-CONDITION]");
   EXPECT_EQ(engine.State().sourceLines, withoutMarker);
   EXPECT_EQ(engine.State().matchCount, 11);
+}
+
+// The word flags are unset line by line rather than cleared in full: after the run they hold
+// the last line's G and M words and nothing of earlier lines or of before the run.
+TEST_F(NormalizationTest, WordFlagsHoldTheLastLineOnly) {
+  engine.ResetForRun();
+  engine.State().gFlags[7] = 1;
+  engine.State().sourceLines = {u"G90", u"G04M50X1.", u"G01M61X2."};
+  ASSERT_EQ(engine.Normalize(), 0);
+  std::array<int32_t, kFlagCount> g{};
+  std::array<int32_t, kFlagCount> m{};
+  g[1] = 1;
+  m[61] = 1;
+  EXPECT_EQ(engine.State().gFlags, g);
+  EXPECT_EQ(engine.State().mFlags, m);
 }
 
 TEST_F(NormalizationTest, HeadAndTail) {

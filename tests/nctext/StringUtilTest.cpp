@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <clocale>
 #include <cmath>
+#include <random>
+#include <string>
 
 #include "TestSupport.h"
 #include "nctext/StringUtil.h"
@@ -49,6 +52,27 @@ TEST(StringUtil, ToIntReadsTheLeadingNumber) {
   EXPECT_EQ(ParseInt(u"-12"), -12);
   EXPECT_EQ(ParseInt(u"12a"), std::nullopt);
   EXPECT_EQ(ParseInt(u""), std::nullopt);
+}
+
+// Short plain decimals take a quicker road than the full conversion: both must give the same
+// double to the last bit, sign of zero included.
+TEST(StringUtil, ToDoubleReadsPlainDecimalsExactly) {
+  std::mt19937 random(20261208);
+  for (int round = 0; round < 20000; ++round) {
+    std::string text = round % 3 == 0 ? "-" : (round % 7 == 0 ? "+" : "");
+    const int digits = 1 + static_cast<int>(random() % 17);
+    const int point = static_cast<int>(random() % (digits + 2));  // past the end: no point
+    for (int d = 0; d < digits; ++d) {
+      if (d == point) text += '.';
+      text += static_cast<char>('0' + (round % 5 == 0 && d == 0 ? 0 : random() % 10));
+    }
+    if (point == digits) text += '.';
+    double expected = 0;
+    std::from_chars(text.data() + (text[0] == '+'), text.data() + text.size(), expected);
+    const double value = ToDouble(FromUtf8(text));
+    EXPECT_EQ(value, expected) << text;
+    EXPECT_EQ(std::signbit(value), std::signbit(expected)) << text;
+  }
 }
 
 TEST(StringUtil, NumbersIgnoreTheProcessLocale) {
