@@ -1,3 +1,4 @@
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -38,7 +39,8 @@ class BlockGenerationTest : public ::testing::Test {
     c.shapeCodes = {u"S1", u"S2", u"S3", u"S4"};
     c.lineLengthLimits = {u"10.", u"20.", u"30."};
     c.arcRadiusLimits = {u"1.", u"2.", u"3."};
-    c.longSideLimits = {u"10.", u"20.", u"30."};
+    // Every figure of these tests fits the first long-side class.
+    c.longSideLimits = {u"1000.", u"2000.", u"3000."};
   }
 
   LineList Converted(const LineList& program) {
@@ -51,6 +53,127 @@ class BlockGenerationTest : public ::testing::Test {
   KeepLists keep;
   CQuorvalenDB engine{store, settings, keep};
 };
+
+TEST_F(BlockGenerationTest, AddedMotionCodesSpareTheDwell) {
+  store.record.addMotionCodes = 1;
+  EXPECT_EQ(Converted({u"G90", u"G00X0Y0", u"G02X10.Y10.I5.", u"X20.Y10.", u"G04X1.",
+                       u"G00X30.Y30.", u"X40.Y40."}),
+            (LineList{u"%", u"G06", u"G90", u"G90", u"G00X0Y0T3", u"S1M32", u"G02X10.Y10.I5.",
+                      u"G02X20.Y10.", u"G04X1.", u"M33", u"G00X30.Y30.", u"X40.Y40.", u"M30"}));
+}
+
+// The program's own number line (kept by the keep pattern) stands in for head line 2, and in a
+// cutting block an own number line is swallowed once.
+TEST_F(BlockGenerationTest, AProgramWithItsOwnNumber) {
+  keep.remain1Strings = {u"O????"};
+  keep.oCodeCheckCounter = 2;
+  EXPECT_EQ(Converted({u"G90", u"O1234", u"G00X1.Y1.", u"G01X5.", u"O1234", u"X9."}),
+            (LineList{u"%", u"G90", u"G90", u"O1234", u"G00X1.Y1.T3", u"S1M32", u"G01X5.", u"X9.",
+                      u"M33", u"M30"}));
+  EXPECT_EQ(engine.State().ownProgramNumber, 0);
+}
+
+// A G00 at the start of a line followed by a cut does not end the figure: the next block opens
+// while the first keeps its marker. A subprogram start marker line takes the sequence number
+// of the block that follows it.
+TEST_F(BlockGenerationTest, FigureEndsAndSequenceNumbers) {
+  store.record.sequenceMode = 0;
+  store.record.sequenceCode = u"N";
+  store.record.sequenceNumber = 1;
+  EXPECT_EQ(Converted({u"G90", u"G00X0Y0", u"G01X10.", u"G00X20.Y0", u"G01X30.", u"G00X0Y0",
+                       u"G00G01G02G03", u"G00X5.Y5.", u"G01X6."}),
+            (LineList{u"%",
+                      u"G06",
+                      u"G90",
+                      u"G90",
+                      u"N1",
+                      u"G00X0Y0T3",
+                      u"[CUT-FIG-CONDITION]M32",
+                      u"G01X10.",
+                      u"N2",
+                      u"G00X20.Y0T3",
+                      u"S1M32",
+                      u"G01X30.",
+                      u"M33",
+                      u"G00X0Y0",
+                      u"N3",
+                      u"G00X5.Y5.T3",
+                      u"S1M32",
+                      u"G01X6.",
+                      u"M33",
+                      u"M30"}));
+}
+
+// With a modal condition every G word after the first line classifies as the process found
+// before it (here marking), and a marking figure that ends is closed by ";" and the shape line.
+TEST_F(BlockGenerationTest, ModalMarking) {
+  store.condition.conditionIsModal = 1;
+  store.record.markPositionSuffix = u"T2";
+  EXPECT_EQ(Converted({u"G90", u"G00X0Y0", u"M60", u"G01X10.", u"G00X20.Y20."}),
+            (LineList{u"%", u"G06", u"G90", u"G90", u"G00X0Y0T2", u"E1M22", u"\r\n", u"G01X10.;M23",
+                      u"G00X20.Y20.", u"M30"}));
+}
+
+TEST_F(BlockGenerationTest, TheLastConditionCarriesOverBetweenRuns) {
+  store.record.skipSameCondition = 1;
+  const LineList program{u"G90", u"G00X1.Y1.", u"M50"};
+  const LineList head{u"%", u"G06", u"G90", u"G90", u"G00X1.Y1.T1"};
+  LineList first = head;
+  first.insert(first.end(), {u"M12M13", u"M14", u"M30"});
+  LineList second = head;
+  second.insert(second.end(), {u"M13", u"M14", u"M30"});
+  EXPECT_EQ(Converted(program), first);
+  EXPECT_EQ(Converted(program), second);
+}
+
+TEST_F(BlockGenerationTest, EveryFailureMakesTheConversionFail) {
+  std::vector<std::u16string> notices;
+  engine.SetDebugOutput([&](std::u16string_view text) { notices.emplace_back(text); });
+  const LineList program{u"G90", u"G00X1.Y1.", u"M50"};
+  size_t seen = 0;
+  engine.SetFinishingPasses([&](EngineState& s, const EngineInputs&) {
+    seen = s.outputLines.size();
+    return s.expandedLines.empty() ? 1 : 0;
+  });
+  EXPECT_EQ(test::RunEngine(engine, program), 0);
+  EXPECT_EQ(seen, 8u);  // the finishing passes see the whole block output
+  EXPECT_TRUE(engine.State().expandedLines.empty() && engine.State().strippedLines.empty());
+  engine.SetFinishingPasses([](EngineState&, const EngineInputs&) { return 2; });
+  EXPECT_EQ(test::RunEngine(engine, program), -1);
+  engine.SetFinishingPasses([](EngineState& s, const EngineInputs&) -> int32_t {
+    return static_cast<int32_t>(s.outputLines.at(1000).size());
+  });
+  EXPECT_EQ(test::RunEngine(engine, program), -1);
+  EXPECT_EQ(notices, std::vector<std::u16string>{u"NCデータ変換に失敗しました。"});
+
+  // The 100,000th match is stored; one more fails the conversion.
+  engine.SetFinishingPasses(nullptr);
+  LineList full(kMaxMatches / 2, u"G90X1.");
+  auto convert = [&](const LineList& lines) {
+    engine.ResetForRun();
+    engine.State().sourceLines = lines;
+    engine.AddCodePair(u"G90", u"G90");
+    engine.AddCodePair(u"X1.", u"X1.");
+    return engine.Convert();
+  };
+  EXPECT_EQ(convert(full), 0);
+  EXPECT_EQ(engine.State().matchCount, kMaxMatches);
+  full.push_back(u"X1.");
+  EXPECT_EQ(convert(full), -1);
+}
+
+TEST_F(BlockGenerationTest, AFigureLongerThanTheElementListConverts) {
+  store.condition.workChute = 1;
+  store.condition.workChuteCode = u"WC";
+  LineList program{u"G90", u"G00X0Y0"};
+  for (int32_t i = 0; i < 10000; ++i)
+    program.insert(program.end(), {u"G01X1.", u"Y1.", u"X0.", u"Y0."});
+  const LineList out = Converted(program);
+  EXPECT_EQ(engine.State().elementCount, kMaxElements);
+  ASSERT_EQ(out.size(), 40008u);
+  EXPECT_EQ(out[5], u"S1M32");
+  EXPECT_EQ(LineList(out.end() - 3, out.end()), (LineList{u"Y0.", u"M33WC", u"M30"}));
+}
 
 }  // namespace
 }  // namespace qv
