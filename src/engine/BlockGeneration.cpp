@@ -1,11 +1,16 @@
 #include "engine/BlockGeneration.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "engine/ConditionChoice.h"
+#include "engine/EngineLimits.h"
 #include "engine/EngineWords.h"
+#include "engine/GCodeTexts.h"
 #include "engine/LineClassifier.h"
 #include "engine/MoveTracking.h"
 #include "engine/ProcessLookBack.h"
@@ -18,21 +23,6 @@ constexpr std::u16string_view kConditionMarker = u"[CUT-FIG-CONDITION]";
 constexpr std::u16string_view kWorkChuteMarker = u"[W]";
 // A normalized line that only marks where a subprogram body starts.
 constexpr std::u16string_view kSubprogramStartLine = u"G00G01G02G03";
-
-bool HasCuttingCode(std::u16string_view line) {
-  return Contains(line, u"G01") || Contains(line, u"G02") || Contains(line, u"G03");
-}
-
-// The motion of the last G00 to G03 word of the line, if it has one.
-std::optional<Motion> LastMotionOf(std::u16string_view line) {
-  std::optional<Motion> motion;
-  for (size_t p = 0; p < line.size(); ++p) {
-    if (WordClassAt(line, p) != WordClass::G) continue;
-    const std::optional<int32_t> number = WordNumber(DigitsAt(line, p + 1));
-    if (number && *number <= 3) motion = static_cast<Motion>(*number + 1);
-  }
-  return motion;
-}
 
 std::u16string_view MotionCode(Motion motion) {
   switch (motion) {
@@ -71,11 +61,14 @@ class BlockGenerator {
   bool G93Converts() const;
   std::u16string OriginShiftLine() const;
 
-  std::u16string PrepareLine(std::u16string line);
+  // Puts the line at index into line_ with the compensation carry, its flags and modal motion and
+  // the added motion code; returns its G texts.
+  GCodeTexts PrepareLine(size_t index);
+  std::optional<Motion> FlagWords(std::u16string_view line);
   void ConvertLine(size_t index);
-  void DecideLine(std::u16string_view line, size_t index, bool hasXY);
-  void InCuttingBlock(std::u16string_view line, size_t index, bool hasXY);
-  void OpenBlock(std::u16string_view line, size_t index);
+  void DecideLine(std::u16string_view line, const GCodeTexts& codes, size_t index, bool hasXY);
+  void InCuttingBlock(std::u16string_view line, const GCodeTexts& codes, size_t index, bool hasXY);
+  void OpenBlock(std::u16string_view line, const GCodeTexts& codes, size_t index);
   void OpenMarkingBlock(std::u16string_view line, size_t index);
   void HandleFigureEnd(FigureEnd end);
 
@@ -86,8 +79,11 @@ class BlockGenerator {
   LineClassifier classifier_;
   ConditionChooser chooser_;
   std::u16string pending_;
+  std::u16string line_;          // the line being converted
   std::u16string compensation_;  // G41 or G42 waiting for the first cutting move
   bool coordinatePartDone_ = false;
+  // The flags the last line set, so that the next line clears just those.
+  std::vector<std::pair<WordFlags*, size_t>> setFlags_;
 };
 
 void BlockGenerator::Emit(std::u16string_view text, bool flush, bool expand) {
@@ -164,28 +160,57 @@ std::u16string BlockGenerator::OriginShiftLine() const {
 }
 
 // Compensation carry, modal motion and the added motion code.
-std::u16string BlockGenerator::PrepareLine(std::u16string line) {
-  if (Contains(line, u"G01") && !compensation_.empty()) {
+// Sets the G and M flags of the line's words (numbered below 100) and returns the motion of its
+// last G00 to G03 word, if it has one: one pass for both.
+std::optional<Motion> BlockGenerator::FlagWords(std::u16string_view line) {
+  for (const auto& [flags, number] : setFlags_) (*flags)[number] = 0;
+  setFlags_.clear();
+  std::optional<Motion> motion;
+  for (size_t p = 0; p + 1 < line.size(); ++p) {
+    const char16_t letter = line[p];
+    if (letter != u'G' && letter != u'M') continue;
+    size_t end = p + 1;
+    int32_t number = 0;
+    // Leading zeros count for nothing, and any number from 100 on flags nothing.
+    for (; end < line.size() && line[end] >= u'0' && line[end] <= u'9'; ++end) {
+      number = std::min<int32_t>(number * 10 + (line[end] - u'0'), kFlagCount);
+    }
+    if (end == p + 1 || number >= kFlagCount) continue;
+    WordFlags& flags = letter == u'G' ? state_.gFlags : state_.mFlags;
+    flags[static_cast<size_t>(number)] = 1;
+    setFlags_.emplace_back(&flags, static_cast<size_t>(number));
+    if (letter == u'G' && number <= 3) motion = static_cast<Motion>(number + 1);
+  }
+  return motion;
+}
+
+GCodeTexts BlockGenerator::PrepareLine(size_t index) {
+  std::u16string& line = line_;
+  line.assign(state_.normalizedLines[index]);
+  GCodeTexts codes(line);
+  if (codes.Has(1) && !compensation_.empty()) {
     line.insert(0, compensation_);
     compensation_.clear();
-  } else if (Contains(line, u"G00")) {
+    codes = GCodeTexts(line);
+  } else if (codes.Has(0)) {
     for (const std::u16string_view code : {u"G41", u"G42"}) {
       const size_t at = line.find(code);
       if (at == std::u16string::npos) continue;
       line.erase(at, code.size());
       compensation_ = code;
+      codes = GCodeTexts(line);
       break;
     }
   }
-  SetWordFlags(line, state_.gFlags, state_.mFlags);
-  if (const auto motion = LastMotionOf(line)) state_.modalMotion = *motion;
-  if (Contains(line, u"G01G02G03")) state_.modalMotion = Motion::G00;
+  if (const auto motion = FlagWords(line)) state_.modalMotion = *motion;
+  if (codes.HasCuttingCode() && Contains(line, u"G01G02G03")) state_.modalMotion = Motion::G00;
   const std::u16string_view code = MotionCode(state_.modalMotion);
   if (record_.addMotionCodes != 0 && !StartsWith(line, u"G04") && !code.empty() &&
       !Contains(line, code)) {
     line.insert(0, code);
+    codes = GCodeTexts(line);
   }
-  return line;
+  return codes;
 }
 
 void BlockGenerator::ConvertLine(size_t index) {
@@ -193,15 +218,17 @@ void BlockGenerator::ConvertLine(size_t index) {
   pending_.clear();
   for (std::u16string& value : state_.wordValues) value.clear();
   state_.currentXY.clear();
-  state_.currentLine = PrepareLine(state_.normalizedLines[index]);
-  const std::u16string line = state_.currentLine;
+  const GCodeTexts codes = PrepareLine(index);
+  // The line stays in line_: the figure-end handling clears currentLine.
+  const std::u16string_view line = line_;
+  state_.currentLine = line;
   ExtractWords(state_, line);
   const bool hasXY = HasXYWord(state_);
   if (hasXY) TrackMove(state_, record_.decimalIndex);
   for (size_t p = 0; p < line.size();) {
     const Classification c = classifier_.Classify(line, p);
     if (c.result != Classified::Punch && c.result != Classified::Marking) {
-      DecideLine(line, index, hasXY);
+      DecideLine(line, codes, index, hasXY);
       break;
     }
     p += std::max<size_t>(c.length, 1);
@@ -213,10 +240,11 @@ void BlockGenerator::ConvertLine(size_t index) {
   }
 }
 
-void BlockGenerator::DecideLine(std::u16string_view line, size_t index, bool hasXY) {
-  if (Contains(line, u"G90")) state_.incremental = 0;
-  if (Contains(line, u"G91")) state_.incremental = 1;
-  if (Contains(line, u"G93")) {
+void BlockGenerator::DecideLine(std::u16string_view line, const GCodeTexts& codes, size_t index,
+                                bool hasXY) {
+  if (codes.Has(90)) state_.incremental = 0;
+  if (codes.Has(91)) state_.incremental = 1;
+  if (codes.Has(93)) {
     if (G93Converts()) {
       pending_ = OriginShiftLine();
       state_.originResetPending = 1;
@@ -226,13 +254,13 @@ void BlockGenerator::DecideLine(std::u16string_view line, size_t index, bool has
     state_.blockState = 0;
     return;
   }
-  if (!Contains(line, u"G00") && state_.blockState == 1) {
-    InCuttingBlock(line, index, hasXY);
+  if (!codes.Has(0) && state_.blockState == 1) {
+    InCuttingBlock(line, codes, index, hasXY);
     return;
   }
   if (!coordinatePartDone_) EmitCoordinatePart();
   if (hasXY) {
-    OpenBlock(line, index);
+    OpenBlock(line, codes, index);
   } else if (line == kSubprogramStartLine) {
     EmitSequenceNumber();
     state_.sequenceJustEmitted = 1;
@@ -241,13 +269,14 @@ void BlockGenerator::DecideLine(std::u16string_view line, size_t index, bool has
   }
 }
 
-void BlockGenerator::InCuttingBlock(std::u16string_view line, size_t index, bool hasXY) {
+void BlockGenerator::InCuttingBlock(std::u16string_view line, const GCodeTexts& codes, size_t index,
+                                    bool hasXY) {
   if (StartsWith(line, u"O")) state_.modalMotion = Motion::None;
-  const bool g92 = Contains(line, u"G92");
-  if (Contains(line, u"G90")) {
+  const bool g92 = codes.Has(92);
+  if (codes.Has(90)) {
     EmitLine(line);
     if (!g92) return;
-  } else if (Contains(line, u"G91")) {
+  } else if (codes.Has(91)) {
     EmitLine(line);
     if (g92 && !coordinatePartDone_) EmitCoordinatePart();
     return;
@@ -257,7 +286,7 @@ void BlockGenerator::InCuttingBlock(std::u16string_view line, size_t index, bool
     if (!coordinatePartDone_) EmitCoordinatePart();
     return;
   }
-  if (StartsWith(line, u"O") && !HasCuttingCode(line) && !hasXY) {
+  if (StartsWith(line, u"O") && !codes.HasCuttingCode() && !hasXY) {
     // The program's own number line is swallowed once: the head already wrote one.
     if (state_.ownProgramNumber != 0) {
       state_.ownProgramNumber = 0;
@@ -272,11 +301,11 @@ void BlockGenerator::InCuttingBlock(std::u16string_view line, size_t index, bool
   HandleFigureEnd(end);
 }
 
-void BlockGenerator::OpenBlock(std::u16string_view line, size_t index) {
+void BlockGenerator::OpenBlock(std::u16string_view line, const GCodeTexts& codes, size_t index) {
   state_.blockKind = classifier_.LookAheadBlockKind(index);
   switch (state_.blockKind) {
     case BlockKind::None:
-      if (G93Converts() && Contains(line, u"G93")) {
+      if (G93Converts() && codes.Has(93)) {
         pending_ = OriginShiftLine();
         state_.originResetPending = 1;
       } else {
@@ -379,6 +408,7 @@ void BlockGenerator::Run() {
   state_.blockState = 0;
   coordinatePartDone_ = false;
   compensation_.clear();
+  state_.outputLines.reserve(state_.outputLines.size() + state_.normalizedLines.size() * 2);
   for (size_t i = 0; i < state_.normalizedLines.size(); ++i) ConvertLine(i);
   Emit(record_.endPart, true);
 }

@@ -5,6 +5,7 @@
 
 #include "engine/EngineLimits.h"
 #include "engine/EngineWords.h"
+#include "engine/GCodeTexts.h"
 #include "engine/MoveTracking.h"
 #include "nctext/StringUtil.h"
 
@@ -24,9 +25,7 @@ bool IsCuttingMotion(Classified c) {
   return c == Classified::G01 || c == Classified::G02 || c == Classified::G03;
 }
 
-bool HasCuttingCode(std::u16string_view line) {
-  return Contains(line, u"G01") || Contains(line, u"G02") || Contains(line, u"G03");
-}
+bool HasCuttingCode(std::u16string_view line) { return GCodeTexts(line).HasCuttingCode(); }
 
 Classified FromMotion(Motion motion) {
   switch (motion) {

@@ -1,7 +1,11 @@
 #include "engine/MoveTracking.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <optional>
 
+#include "engine/GCodeTexts.h"
 #include "macro/PlaneGeometry.h"
 #include "nctext/StringUtil.h"
 
@@ -42,19 +46,19 @@ size_t SkipDwell(std::u16string_view line, size_t p) {
   return p;
 }
 
-bool IsIncrementalLine(const EngineState& state, std::u16string_view line) {
-  const bool g90 = Contains(line, u"G90");
-  const bool g91 = Contains(line, u"G91");
+bool IsIncrementalLine(const EngineState& state, const GCodeTexts& codes) {
+  const bool g90 = codes.Has(90);
+  const bool g91 = codes.Has(91);
   return (g91 && !g90) || (!g91 && !g90 && state.incremental == 1);
 }
 
 // An axis value of the line: its word, or the previous value when the line has none (0 for a
 // relative move).
-double AxisValue(const EngineState& state, std::u16string_view line, WordSlot slot, double previous,
+double AxisValue(const EngineState& state, const GCodeTexts& codes, WordSlot slot, double previous,
                  int32_t decimalIndex) {
   const std::u16string& text = WordValue(state, slot);
   if (!text.empty()) return ReadValue(text, decimalIndex);
-  return IsIncrementalLine(state, line) ? 0 : previous;
+  return IsIncrementalLine(state, codes) ? 0 : previous;
 }
 
 void ResetForRapid(MovePositions& p) {
@@ -73,12 +77,10 @@ void KeepPrevious(MovePositions& p) {
   p.previousJ = p.currentJ;
 }
 
-void SetEndPoint(EngineState& state, std::u16string_view line, Point value) {
+void SetEndPoint(EngineState& state, const GCodeTexts& codes, Point value) {
   MovePositions& p = state.positions;
-  if (!Contains(line, u"G93")) {
-    const bool relative = Contains(line, u"G90")   ? false
-                          : Contains(line, u"G91") ? true
-                                                   : state.incremental == 1;
+  if (!codes.Has(93)) {
+    const bool relative = codes.Has(90) ? false : codes.Has(91) ? true : state.incremental == 1;
     p.end = relative ? Point{p.start.x + value.x, p.start.y + value.y} : value;
   } else if (state.gFlags[93] != 0) {
     p.g93Shift = {value.x - p.g93Origin.x, value.y - p.g93Origin.y};
@@ -155,11 +157,41 @@ void RecordFigure(EngineState& state) {
   state.AddElement({state.modalMotion, {p.start, p.end, p.centre, p.radius}});
 }
 
+// The value of a plain decimal text (a sign, digits, a point and digits, at least one digit before
+// the point) of at most 15 digits: its digits and the power of ten are exact doubles, so their
+// quotient is the correctly rounded value that a full decimal reading gives too.
+std::optional<double> PlainDecimal(std::u16string_view text) {
+  size_t p = 0;
+  const bool negative = !text.empty() && text[0] == u'-';
+  if (!text.empty() && (text[0] == u'-' || text[0] == u'+')) ++p;
+  uint64_t digits = 0;
+  int count = 0;
+  int decimals = -1;
+  for (; p < text.size(); ++p) {
+    const char16_t c = text[p];
+    if (c == u'.' && decimals < 0 && count > 0) {
+      decimals = 0;
+    } else if (c >= u'0' && c <= u'9' && count < 15) {
+      digits = digits * 10 + static_cast<uint64_t>(c - u'0');
+      ++count;
+      if (decimals >= 0) ++decimals;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (count == 0) return std::nullopt;
+  static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                       1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  const double value = static_cast<double>(digits) / kPowers[std::max(decimals, 0)];
+  return negative ? -value : value;
+}
+
 }  // namespace
 
 double ReadValue(std::u16string_view text, int32_t decimalIndex) {
-  const double value = ToDouble(text);
-  if (Contains(text, u".")) return value;
+  const std::optional<double> plain = PlainDecimal(text);
+  const double value = plain ? *plain : ToDouble(text);
+  if (text.find(u'.') != std::u16string_view::npos) return value;
   static constexpr double kUnits[] = {10, 100, 1000};
   return value / (decimalIndex >= 0 && decimalIndex <= 2 ? kUnits[decimalIndex] : 10000);
 }
@@ -190,7 +222,7 @@ void ExtractWords(EngineState& state, std::u16string_view line) {
   state.currentXY.clear();
   size_t p = 0;
   while (p < line.size() && line[p] != u'\n') {
-    if (line.substr(p, 3) == u"G04") {
+    if (line[p] == u'G' && line.substr(p, 3) == u"G04") {
       p = SkipDwell(line, p);
       continue;
     }
@@ -202,18 +234,16 @@ void ExtractWords(EngineState& state, std::u16string_view line) {
     if (p + 1 >= line.size() || !IsValueChar(line[p + 1])) break;
     if (slot == 3) state.arcMode = 0;
     if (slot >= 4) state.arcMode = 1;
-    state.currentXY += line[p];
-    const size_t from = ++p;
+    const size_t from = p++;
     while (p < line.size() && IsValueChar(line[p])) ++p;
-    const std::u16string_view value = line.substr(from, p - from);
-    state.currentXY += value;
-    state.wordValues[static_cast<size_t>(slot)] += value;
+    state.currentXY += line.substr(from, p - from);
+    state.wordValues[static_cast<size_t>(slot)] += line.substr(from + 1, p - from - 1);
   }
 }
 
 void TrackMove(EngineState& state, int32_t decimalIndex) {
   if (state.currentXY.empty()) return;
-  const std::u16string_view line = state.currentLine;
+  const GCodeTexts codes(state.currentLine);
   MovePositions& p = state.positions;
   if (state.modalMotion == Motion::G00) {
     ResetForRapid(p);
@@ -224,11 +254,11 @@ void TrackMove(EngineState& state, int32_t decimalIndex) {
       p.radius = 0;
       state.arcMode = -1;
     }
-    if (!Contains(line, u"G93")) KeepPrevious(p);
+    if (!codes.Has(93)) KeepPrevious(p);
   }
-  const Point value{AxisValue(state, line, WordSlot::X, p.previous.x, decimalIndex),
-                    AxisValue(state, line, WordSlot::Y, p.previous.y, decimalIndex)};
-  SetEndPoint(state, line, value);
+  const Point value{AxisValue(state, codes, WordSlot::X, p.previous.x, decimalIndex),
+                    AxisValue(state, codes, WordSlot::Y, p.previous.y, decimalIndex)};
+  SetEndPoint(state, codes, value);
   SetArcData(state, decimalIndex);
   RecordFigure(state);
   p.start = p.end;
