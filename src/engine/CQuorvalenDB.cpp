@@ -118,7 +118,8 @@ int32_t CQuorvalenDB::Convert() {
     for (std::u16string& line : state_.strippedLines) std::erase(line, u';');
     if (Normalize() == 0) {
       GenerateBlocks(state_, inputs_);
-      if (!finishing_ || finishing_(state_, inputs_) == 0) result = 0;
+      result = finishing_ && finishing_(state_, inputs_) != 0 ? -1 : 0;
+      if (result != 0 && debugOutput_) debugOutput_(kConversionFailed);
     }
   } catch (const std::exception&) {
     // A failure after normalization leaves a partly built output: never a result.

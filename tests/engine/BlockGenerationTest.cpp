@@ -114,6 +114,28 @@ TEST_F(BlockGenerationTest, ModalMarking) {
                       u"G00X20.Y20.", u"M30"}));
 }
 
+// The condition suppression compares templates as written, before expansion; a G90 line with
+// G92 inside a cutting block is emitted by both of its rules; the comment loses its line breaks.
+TEST_F(BlockGenerationTest, ReadingsOfTheBlockRules) {
+  PostRecord& r = store.record;
+  r.programAddress = u"O";
+  r.programNumber = u"1";
+  r.comment = u"A\r\nB";
+  r.coordinateMode = 1;
+  r.skipSameCondition = 1;
+  r.punchConvertedCondition = u"M12[A]";
+  r.markPositionSuffix = u"T2";
+  r.markConvertedCondition = u"M12X";
+  store.condition.programVariables[0] = u"X";
+  store.condition.punch = {u"M50", u"M12[A]"};
+  store.condition.marking = {u"M60", u"M12X", u"M61"};
+  EXPECT_EQ(Converted({u"G90", u"G00X0Y0", u"M50", u"G00X1.Y1.", u"M60", u"G00X2.Y2.", u"G01X3.",
+                       u"G90G92X0Y0"}),
+            (LineList{u"%", u"O1(AB)", u"G06", u"G90", u"G90", u"G00X0Y0T1", u"M12XM13", u"M14",
+                      u"G00X1.Y1.T2", u"M12XM22", u"G00X2.Y2.T3", u"[CUT-FIG-CONDITION]M32",
+                      u"G01X3.", u"G90G92X0Y0", u"G90G92X0Y0", u"M30"}));
+}
+
 TEST_F(BlockGenerationTest, TheLastConditionCarriesOverBetweenRuns) {
   store.record.skipSameCondition = 1;
   const LineList program{u"G90", u"G00X1.Y1.", u"M50"};
@@ -144,7 +166,7 @@ TEST_F(BlockGenerationTest, EveryFailureMakesTheConversionFail) {
     return static_cast<int32_t>(s.outputLines.at(1000).size());
   });
   EXPECT_EQ(test::RunEngine(engine, program), -1);
-  EXPECT_EQ(notices, std::vector<std::u16string>{u"NCデータ変換に失敗しました。"});
+  EXPECT_EQ(notices, std::vector<std::u16string>(2, u"NCデータ変換に失敗しました。"));
 
   // The 100,000th match is stored; one more fails the conversion.
   engine.SetFinishingPasses(nullptr);

@@ -15,6 +15,11 @@ TEST(MoveTrackingTest, ValuesWithoutAPointAreInUnitsOfTheLastPrintedDigit) {
   EXPECT_EQ(ReadValue(u"-15", 0), -1.5);
   EXPECT_EQ(ReadValue(u"15", 1), 0.15);
   EXPECT_EQ(ReadValue(u"15", 3), 0.0015);
+  // Read exactly as a full decimal reading reads them.
+  for (const char16_t* text : {u"0.1", u"-0.3", u"+3.", u"123456789.12345", u"1234567890123456.",
+                               u".5", u"1e3.", u"-.", u"5.5.5"}) {
+    EXPECT_EQ(ReadValue(text, 0), ToDouble(text)) << ToUtf8(text);
+  }
   EXPECT_EQ(FormatValue(1.25, 0) + FormatValue(1.25, 1) + FormatValue(-2, 2) + FormatValue(3, 7),
             u"1.21.25-2.0003.0000");
 }
