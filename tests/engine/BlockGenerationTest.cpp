@@ -136,7 +136,7 @@ TEST_F(BlockGenerationTest, ReadingsOfTheBlockRules) {
                       u"G01X3.", u"G90G92X0Y0", u"G90G92X0Y0", u"M30"}));
 }
 
-TEST_F(BlockGenerationTest, TheLastConditionCarriesOverBetweenRuns) {
+TEST_F(BlockGenerationTest, RepeatedConditionsAreNotWrittenAgain) {
   store.record.skipSameCondition = 1;
   const LineList program{u"G90", u"G00X1.Y1.", u"M50"};
   const LineList head{u"%", u"G06", u"G90", u"G90", u"G00X1.Y1.T1"};
@@ -146,6 +146,11 @@ TEST_F(BlockGenerationTest, TheLastConditionCarriesOverBetweenRuns) {
   second.insert(second.end(), {u"M13", u"M14", u"M30"});
   EXPECT_EQ(Converted(program), first);
   EXPECT_EQ(Converted(program), second);
+  // Two cutting figures of the same shape condition (the first ends where a G00 stands after
+  // another word): the second prints none.
+  EXPECT_EQ(Converted({u"G90", u"G00X0Y0", u"G01X5.", u"G90G00X10.Y0", u"G01X15."}),
+            (LineList{u"%", u"G06", u"G90", u"G90", u"G00X0Y0T3", u"S1M32", u"G01X5.", u"M33",
+                      u"G90G00X10.Y0T3", u"M32", u"G01X15.", u"M33", u"M30"}));
 }
 
 TEST_F(BlockGenerationTest, EveryFailureMakesTheConversionFail) {

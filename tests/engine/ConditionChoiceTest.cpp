@@ -81,37 +81,25 @@ class ConditionChooserTest : public ::testing::Test {
   ConditionChooser chooser{engine.State(), engine.Inputs(), lookBack};
 };
 
-TEST_F(ConditionChooserTest, ByElementInsertsOnlyWhenTheClassChanges) {
+// Insertion on a class change is in the golden conversions; here what stops it.
+TEST_F(ConditionChooserTest, ByElementSkipsRepeatsAndUnknownKinds) {
   EngineState& s = engine.State();
   store.record.skipSameCondition = 1;
   s.outputLines = {u"A", u"B"};
-  std::u16string text = u"X";
-  s.figureKind = 2;
-  s.figureSize = 1.5;
-  chooser.ChooseConditionByElement(false, text);
-  EXPECT_EQ(text, u"XE1");
-  EXPECT_EQ(s.lastConditionClass, 1);
-  EXPECT_EQ(s.figureKind, 0);
-  EXPECT_EQ(s.figureSize, 0);
-  s.figureKind = 1;
-  s.figureSize = 15;  // line class 1 again: nothing inserted
-  chooser.ChooseConditionByElement(true, text);
+  s.lastCondition = u"E2";
+  s.lastConditionClass = 0;
   s.figureKind = 1;
   s.figureSize = 25;
-  chooser.ChooseConditionByElement(true, text);
-  EXPECT_EQ(s.outputLines, (LineList{u"A", u"E2", u"B"}));
+  std::u16string text;
+  chooser.ChooseConditionByElement(true, text);  // new class, but the code repeats
+  EXPECT_EQ(s.lastConditionClass, 2);
   EXPECT_EQ(s.cutConditionMarker, u"E2");
-  // Same code as the last emitted one: not written again (the class still counts as new).
-  s.lastConditionClass = -1;
-  s.figureKind = 1;
-  chooser.ChooseConditionByElement(false, text);  // size was reset to 0: class 0
-  s.lastConditionClass = 3;
-  s.figureKind = 1;
-  s.figureSize = 3;
-  chooser.ChooseConditionByElement(true, text);
-  EXPECT_EQ(text, u"XE1E0");
-  EXPECT_EQ(s.outputLines, (LineList{u"A", u"E2", u"B"}));
-  EXPECT_EQ(s.lastConditionClass, 0);
+  s.figureKind = 0;
+  s.figureSize = 25;
+  chooser.ChooseConditionByElement(false, text);  // no element kind: only the reset
+  EXPECT_EQ(s.figureSize, 0);
+  EXPECT_EQ(text, u"");
+  EXPECT_EQ(s.outputLines, (LineList{u"A", u"B"}));
 }
 
 TEST_F(ConditionChooserTest, ByShapeUsesTheLongSide) {
@@ -147,6 +135,10 @@ TEST_F(ConditionChooserTest, WorkChuteWhenTheFigureClosesOnItself) {
   Figure({Segment({0, 0}, {10, 0}), Segment({10, 0}, {10, 10}), Segment({10, 10}, {0.005, 0})});
   EXPECT_EQ(Chute(), u"MWC");
   EXPECT_EQ(Tolerances(), GeometryTolerances{});
+  // A figure that is a single point has no size.
+  Figure({Segment({3, 3}, {3, 3}), Segment({3, 3}, {3, 3})});
+  EXPECT_EQ(Chute(), u"M");
+  Figure({Segment({0, 0}, {10, 0}), Segment({10, 0}, {10, 10}), Segment({10, 10}, {0.005, 0})});
   // Not longer than the limit, or no chute asked for.
   engine.State().workChuteSize = 10;
   EXPECT_EQ(Chute(), u"M");

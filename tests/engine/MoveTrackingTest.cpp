@@ -95,20 +95,5 @@ TEST_F(TrackMoveTest, FiguresRecordTheirElementsAndBox) {
   EXPECT_EQ(s.figureBox, (Box{-10, -10, 15, 10}));
 }
 
-TEST_F(TrackMoveTest, G93MovesTheOriginAndKeepsThePosition) {
-  Move(u"G00X10.Y10.", Motion::G00);
-  Move(u"G93X100.Y50.", Motion::G01);
-  Move(u"G93X150.Y80.", Motion::G01);
-  EXPECT_EQ(At().g93Origin, (Point{150, 80}));
-  EXPECT_EQ(At().g93Shift, (Point{50, 30}));
-  EXPECT_EQ(At().end, (Point{10, 10}));
-  // Without a G93 word (only the text), nothing moves.
-  engine.State().gFlags.fill(0);
-  engine.State().currentLine = u"(G93)X1.";
-  ExtractWords(engine.State(), u"X1.");
-  TrackMove(engine.State(), 2);
-  EXPECT_EQ(At().g93Origin, (Point{150, 80}));
-}
-
 }  // namespace
 }  // namespace qv
