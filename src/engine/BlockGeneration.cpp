@@ -59,7 +59,9 @@ class BlockGenerator {
   void EmitSequenceNumber();
   void EmitHead();
   bool G93Converts() const;
-  std::u16string OriginShiftLine() const;
+  // The move by the last G93 shift in place of the line, or the line as it is; no block is open
+  // after either.
+  void ShiftOriginOrEmit(std::u16string_view line, bool shift);
 
   // Puts the line at index into line_ with the compensation carry, its flags and modal motion and
   // the added motion code; returns its G texts.
@@ -153,10 +155,17 @@ bool BlockGenerator::G93Converts() const {
   return inputs_.runWide.g93Mode == 0 && record_.coordinateMode == 1;
 }
 
-std::u16string BlockGenerator::OriginShiftLine() const {
-  const Point shift = state_.positions.g93Shift;
-  return u"G90G00X" + FormatValue(shift.x, record_.decimalIndex) + u"Y" +
-         FormatValue(shift.y, record_.decimalIndex);
+void BlockGenerator::ShiftOriginOrEmit(std::u16string_view line, bool shift) {
+  if (shift) {
+    // A "G92X0Y0" line follows once the line is written.
+    const Point by = state_.positions.g93Shift;
+    pending_ = u"G90G00X" + FormatValue(by.x, record_.decimalIndex) + u"Y" +
+               FormatValue(by.y, record_.decimalIndex);
+    state_.originResetPending = 1;
+  } else {
+    EmitLine(line);
+  }
+  state_.blockState = 0;
 }
 
 // Compensation carry, modal motion and the added motion code.
@@ -245,13 +254,7 @@ void BlockGenerator::DecideLine(std::u16string_view line, const GCodeTexts& code
   if (codes.Has(90)) state_.incremental = 0;
   if (codes.Has(91)) state_.incremental = 1;
   if (codes.Has(93)) {
-    if (G93Converts()) {
-      pending_ = OriginShiftLine();
-      state_.originResetPending = 1;
-    } else {
-      EmitLine(line);
-    }
-    state_.blockState = 0;
+    ShiftOriginOrEmit(line, G93Converts());
     return;
   }
   if (!codes.Has(0) && state_.blockState == 1) {
@@ -305,13 +308,7 @@ void BlockGenerator::OpenBlock(std::u16string_view line, const GCodeTexts& codes
   state_.blockKind = classifier_.LookAheadBlockKind(index);
   switch (state_.blockKind) {
     case BlockKind::None:
-      if (G93Converts() && codes.Has(93)) {
-        pending_ = OriginShiftLine();
-        state_.originResetPending = 1;
-      } else {
-        EmitLine(line);
-      }
-      state_.blockState = 0;
+      ShiftOriginOrEmit(line, G93Converts() && codes.Has(93));
       break;
     case BlockKind::Cutting:
       if (state_.sequenceJustEmitted == 0) {
