@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/ConditionChoice.h"
+#include "engine/ConditionChooser.h"
 #include "engine/EngineLimits.h"
 #include "engine/EngineWords.h"
 #include "engine/GCodeTexts.h"

@@ -1,4 +1,4 @@
-#include "engine/ConditionChoice.h"
+#include "engine/ConditionChooser.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,7 +4,7 @@
 
 #include "TestSupport.h"
 #include "engine/CQuorvalenDB.h"
-#include "engine/ConditionChoice.h"
+#include "engine/ConditionChooser.h"
 #include "engine/ElementIntersection.h"
 
 namespace qv {
@@ -13,38 +13,6 @@ namespace {
 PathElement Segment(Point from, Point to) { return {Motion::G01, {from, to, {}, 0}}; }
 PathElement Arc(Motion motion, Point from, Point to, Point centre, double r) {
   return {motion, {from, to, centre, r}};
-}
-
-TEST(ConditionChoiceTest, SizeClassesIncludeTheirUpperLimit) {
-  EXPECT_EQ(SizeClass(10, 10, 20, 30), 0);
-  EXPECT_EQ(SizeClass(10.001, 10, 20, 30), 1);
-  EXPECT_EQ(SizeClass(30, 10, 20, 30), 2);
-  EXPECT_EQ(SizeClass(31, 10, 20, 30), 3);
-  EXPECT_EQ(SizeClass(std::numeric_limits<double>::quiet_NaN(), 10, 20, 30), 3);
-}
-
-TEST(ConditionChoiceTest, ElementsMeetWhereTheyShareAPoint) {
-  const PathElement base = Segment({0, 0}, {10, 0});
-  EXPECT_TRUE(ElementsIntersect(base, Segment({5, -5}, {5, 5})));     // crossing
-  EXPECT_TRUE(ElementsIntersect(base, Segment({10, 0}, {10, 5})));    // joint
-  EXPECT_TRUE(ElementsIntersect(base, Segment({5, 0}, {5, 5})));      // T-touch
-  EXPECT_FALSE(ElementsIntersect(base, Segment({0, 1}, {10, 1})));    // parallel
-  EXPECT_FALSE(ElementsIntersect(base, Segment({11, -5}, {11, 5})));  // beyond the end
-  // The upper half of the circle of radius 5 about (5, 5), counter-clockwise from (10, 5): the
-  // line y = 10 touches it, the line y = 0 touches only the lower half.
-  const PathElement upper = Arc(Motion::G03, {10, 5}, {0, 5}, {5, 5}, 5);
-  EXPECT_TRUE(ElementsIntersect(upper, Segment({0, 10}, {10, 10})));
-  EXPECT_FALSE(ElementsIntersect(upper, base));
-  // The same ends run clockwise make the lower half.
-  EXPECT_TRUE(ElementsIntersect(Arc(Motion::G02, {10, 5}, {0, 5}, {5, 5}, 5), base));
-  // A full circle, and arcs of two crossing circles (at y = 9.14): only the lower half of the
-  // second circle reaches the crossing points.
-  const PathElement circle = Arc(Motion::G02, {10, 5}, {10, 5}, {5, 5}, 5);
-  EXPECT_TRUE(ElementsIntersect(circle, base));
-  EXPECT_TRUE(ElementsIntersect(upper, Arc(Motion::G02, {9, 12}, {1, 12}, {5, 12}, 4)));
-  EXPECT_FALSE(ElementsIntersect(upper, Arc(Motion::G03, {9, 12}, {1, 12}, {5, 12}, 4)));
-  // A tiny radius makes a segment.
-  EXPECT_TRUE(ElementsIntersect(Arc(Motion::G02, {5, -1}, {5, 1}, {}, 1e-7), base));
 }
 
 class ConditionChooserTest : public ::testing::Test {
@@ -80,6 +48,38 @@ class ConditionChooserTest : public ::testing::Test {
   ProcessLookBack lookBack{engine.State(), store.condition};
   ConditionChooser chooser{engine.State(), engine.Inputs(), lookBack};
 };
+
+TEST_F(ConditionChooserTest, SizeClassesIncludeTheirUpperLimit) {
+  EXPECT_EQ(SizeClass(10, 10, 20, 30), 0);
+  EXPECT_EQ(SizeClass(10.001, 10, 20, 30), 1);
+  EXPECT_EQ(SizeClass(30, 10, 20, 30), 2);
+  EXPECT_EQ(SizeClass(31, 10, 20, 30), 3);
+  EXPECT_EQ(SizeClass(std::numeric_limits<double>::quiet_NaN(), 10, 20, 30), 3);
+}
+
+TEST_F(ConditionChooserTest, ElementsMeetWhereTheyShareAPoint) {
+  const PathElement base = Segment({0, 0}, {10, 0});
+  EXPECT_TRUE(ElementsIntersect(base, Segment({5, -5}, {5, 5})));     // crossing
+  EXPECT_TRUE(ElementsIntersect(base, Segment({10, 0}, {10, 5})));    // joint
+  EXPECT_TRUE(ElementsIntersect(base, Segment({5, 0}, {5, 5})));      // T-touch
+  EXPECT_FALSE(ElementsIntersect(base, Segment({0, 1}, {10, 1})));    // parallel
+  EXPECT_FALSE(ElementsIntersect(base, Segment({11, -5}, {11, 5})));  // beyond the end
+  // The upper half of the circle of radius 5 about (5, 5), counter-clockwise from (10, 5): the
+  // line y = 10 touches it, the line y = 0 touches only the lower half.
+  const PathElement upper = Arc(Motion::G03, {10, 5}, {0, 5}, {5, 5}, 5);
+  EXPECT_TRUE(ElementsIntersect(upper, Segment({0, 10}, {10, 10})));
+  EXPECT_FALSE(ElementsIntersect(upper, base));
+  // The same ends run clockwise make the lower half.
+  EXPECT_TRUE(ElementsIntersect(Arc(Motion::G02, {10, 5}, {0, 5}, {5, 5}, 5), base));
+  // A full circle, and arcs of two crossing circles (at y = 9.14): only the lower half of the
+  // second circle reaches the crossing points.
+  const PathElement circle = Arc(Motion::G02, {10, 5}, {10, 5}, {5, 5}, 5);
+  EXPECT_TRUE(ElementsIntersect(circle, base));
+  EXPECT_TRUE(ElementsIntersect(upper, Arc(Motion::G02, {9, 12}, {1, 12}, {5, 12}, 4)));
+  EXPECT_FALSE(ElementsIntersect(upper, Arc(Motion::G03, {9, 12}, {1, 12}, {5, 12}, 4)));
+  // A tiny radius makes a segment.
+  EXPECT_TRUE(ElementsIntersect(Arc(Motion::G02, {5, -1}, {5, 1}, {}, 1e-7), base));
+}
 
 // Insertion on a class change is in the golden conversions; here what stops it.
 TEST_F(ConditionChooserTest, ByElementSkipsRepeatsAndUnknownKinds) {
