@@ -21,8 +21,6 @@ namespace {
 
 constexpr std::u16string_view kConditionMarker = u"[CUT-FIG-CONDITION]";
 constexpr std::u16string_view kWorkChuteMarker = u"[W]";
-// A normalized line that only marks where a subprogram body starts.
-constexpr std::u16string_view kSubprogramStartLine = u"G00G01G02G03";
 
 std::u16string_view MotionCode(Motion motion) {
   switch (motion) {

@@ -12,9 +12,6 @@
 namespace qv {
 namespace {
 
-// Where a subprogram start was inserted during normalization.
-constexpr std::u16string_view kSubprogramStartMarker = u"G00G01G02G03";
-
 // Whether rest begins with code, comparing at most 255 characters; an empty code never does.
 bool BeginsWithCode(std::u16string_view rest, std::u16string_view code) {
   if (code.empty()) return false;
@@ -44,10 +41,7 @@ Classified FromMotion(Motion motion) {
 
 LineClassifier::LineClassifier(EngineState& state, const EngineInputs& inputs,
                                ProcessLookBack& lookBack)
-    : state_(state),
-      inputs_(inputs),
-      lookBack_(lookBack),
-      modal_(inputs.store.condition.conditionIsModal == 1) {}
+    : state_(state), lookBack_(lookBack), modal_(inputs.store.condition.conditionIsModal == 1) {}
 
 Classification LineClassifier::Classify(std::u16string_view line, size_t p) {
   const std::u16string_view rest = line.substr(p);
@@ -129,7 +123,7 @@ FigureEnd LineClassifier::AtCountingPosition(size_t index, std::u16string_view l
     if (block == BlockKind::Marking) return FigureEnd::Ended;
     if (block == BlockKind::Cutting) {
       const LineList& lines = state_.normalizedLines;
-      const bool next = index + 1 < lines.size() && lines[index + 1] != kSubprogramStartMarker &&
+      const bool next = index + 1 < lines.size() && lines[index + 1] != kSubprogramStartLine &&
                         HasCuttingCode(lines[index + 1]);
       return p == 0 && next ? FigureEnd::GoesOn : FigureEnd::Ended;
     }

@@ -10,6 +10,10 @@
 
 namespace qv {
 
+// The marker line the macro expansion puts before each expanded figure: it takes the sequence
+// number of the block that follows and is never written itself.
+inline constexpr std::u16string_view kSubprogramStartLine = u"G00G01G02G03";
+
 // What a position of a normalized line stands for in block generation.
 enum class Classified { None, Punch, Marking, G00, G01, G02, G03 };
 
@@ -47,7 +51,6 @@ class LineClassifier {
                                int32_t lastG, bool& decided);
 
   EngineState& state_;
-  const EngineInputs& inputs_;
   ProcessLookBack& lookBack_;
   const bool modal_;
 };
