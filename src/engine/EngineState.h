@@ -97,7 +97,7 @@ struct EngineState {
   // Block generation state that no reset clears either, so it carries over between runs: the
   // last emitted condition template (before expansion), the engine's copy of the post's marker
   // slot, whether the program carries its own number, whether a sequence number line was just
-  // written for a subprogram start, and whether a "G92X0Y0" line is due.
+  // written for a figure marker line, and whether a "G92X0Y0" line is due.
   std::u16string lastCondition;
   std::u16string cutConditionMarker;
   int32_t ownProgramNumber = 0;

@@ -74,7 +74,7 @@ TEST_F(BlockGenerationTest, AProgramWithItsOwnNumber) {
 }
 
 // A G00 at the start of a line followed by a cut does not end the figure: the next block opens
-// while the first keeps its marker. A subprogram start marker line takes the sequence number
+// while the first keeps its marker. The marker line before a macro figure takes the sequence number
 // of the block that follows it.
 TEST_F(BlockGenerationTest, FigureEndsAndSequenceNumbers) {
   store.record.sequenceMode = 0;
