@@ -1,7 +1,9 @@
 #include "engine/CQuorvalenDB.h"
 
 #include <algorithm>
+#include <exception>
 
+#include "engine/BlockGeneration.h"
 #include "engine/Normalization.h"
 #include "engine/SubprogramDictionary.h"
 #include "macro/PlaneGeometry.h"
@@ -11,6 +13,7 @@ namespace qv {
 namespace {
 
 constexpr double kDefaultTolerance = 0.0001;
+constexpr std::u16string_view kConversionFailed = u"NCデータ変換に失敗しました。";
 
 int32_t LineAt(const LineList& lines, int32_t index, std::u16string& out) {
   if (index < 0 || static_cast<size_t>(index) >= lines.size()) return -1;
@@ -106,6 +109,27 @@ void CQuorvalenDB::LoadWorkChuteSize() {
 }
 
 int32_t CQuorvalenDB::Normalize() { return NormalizeProgram(state_, inputs_); }
+
+int32_t CQuorvalenDB::Convert() {
+  int32_t result = -1;
+  try {
+    state_.expandedLines.clear();
+    state_.strippedLines = state_.sourceLines;
+    for (std::u16string& line : state_.strippedLines) std::erase(line, u';');
+    if (Normalize() == 0) {
+      GenerateBlocks(state_, inputs_);
+      result = finishing_ && finishing_(state_, inputs_) != 0 ? -1 : 0;
+      if (result != 0 && debugOutput_) debugOutput_(kConversionFailed);
+    }
+  } catch (const std::exception&) {
+    // A failure after normalization leaves a partly built output: never a result.
+    if (debugOutput_) debugOutput_(kConversionFailed);
+    result = -1;
+  }
+  LineList().swap(state_.strippedLines);
+  LineList().swap(state_.expandedLines);
+  return result;
+}
 
 int32_t CQuorvalenDB::GetSourceLineCount() const {
   return static_cast<int32_t>(state_.sourceLines.size());

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine/EngineInputs.h"
@@ -48,6 +50,20 @@ class CQuorvalenDB {
   // when the match table overflows.
   int32_t Normalize();
 
+  // The passes that finish the output after block generation (the string pass, the subprogram
+  // origin pass and the dictionary rewrite, in that order): 0, or nonzero when they fail.
+  using FinishingPasses = std::function<int32_t(EngineState&, const EngineInputs&)>;
+  // Sets the finishing passes; none are set at first, and the output of block generation is then
+  // the converted program.
+  void SetFinishingPasses(FinishingPasses passes) { finishing_ = std::move(passes); }
+  // Where the engine writes its internal failure notice (the debugger output); none at first.
+  void SetDebugOutput(std::function<void(std::u16string_view)> output) {
+    debugOutput_ = std::move(output);
+  }
+  // Runs the passes in order: normalization, block generation, the finishing passes. 0, or -1
+  // when any of them fails (the match table full included); the output is then not a result.
+  int32_t Convert();
+
   int32_t GetSourceLineCount() const;
   int32_t GetOutputLineCount() const;
   // Each: 0 with the line in `out`, or -1 (out unchanged) for an index outside the list.
@@ -68,6 +84,8 @@ class CQuorvalenDB {
   EngineState state_;
   EngineInputs inputs_;
   int32_t displayMode_ = 0;
+  FinishingPasses finishing_;
+  std::function<void(std::u16string_view)> debugOutput_;
 };
 
 }  // namespace qv

@@ -94,6 +94,15 @@ struct EngineState {
   std::u16string subprogramName;
   // The process the latest process-code search found; no reset clears it.
   BlockKind processFoundLast = BlockKind::None;
+  // Block generation state that no reset clears either, so it carries over between runs: the
+  // last emitted condition template (before expansion), the engine's copy of the post's marker
+  // slot, whether the program carries its own number, whether a sequence number line was just
+  // written for a figure marker line, and whether a "G92X0Y0" line is due.
+  std::u16string lastCondition;
+  std::u16string cutConditionMarker;
+  int32_t ownProgramNumber = 0;
+  int32_t sequenceJustEmitted = 0;
+  int32_t originResetPending = 0;
 
   // The match table: four parallel columns of kMaxMatches entries.
   std::vector<int32_t> matchLine;
