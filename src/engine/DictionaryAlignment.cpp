@@ -33,20 +33,22 @@ struct Place {
 
 class Aligner {
  public:
-  Aligner(const LineList& plain, const LineList& tags);
+  // `plain` must outlive the aligner: its lines are the index's keys.
+  Aligner(const LineList& plain, LineList tags);
   TaggedLines Run(const LineList& converted);
 
  private:
-  int32_t IdOf(const std::u16string& content);
+  int32_t IdOf(std::u16string_view content);
   Place FindPlace(const std::u16string& line, size_t from) const;
   void Blank(size_t index);
   void Emit(size_t upTo);
   void EmitUnplaced(size_t at);
   void Match(const std::u16string& line, const Place& place);
 
+  const LineList& plain_;
   TaggedLines rest_;  // the aligned lines not yet emitted, plus the converted lines appended
   size_t plainCount_;
-  std::unordered_map<std::u16string, int32_t> ids_;
+  std::unordered_map<std::u16string_view, int32_t> ids_;
   std::vector<std::vector<size_t>> positions_;  // by id, ascending
   LineAutomaton automaton_;
   TaggedLines done_;
@@ -56,8 +58,9 @@ class Aligner {
   LineList unplaced_;
 };
 
-Aligner::Aligner(const LineList& plain, const LineList& tags)
-    : rest_{plain, tags}, plainCount_(plain.size()) {
+Aligner::Aligner(const LineList& plain, LineList tags)
+    : plain_(plain), rest_{plain, std::move(tags)}, plainCount_(plain.size()) {
+  ids_.reserve(plain.size());
   for (size_t i = 0; i < plain.size(); ++i) {
     const int32_t id = IdOf(plain[i]);
     if (positions_[id].empty() && Containable(plain[i])) automaton_.Add(plain[i], id);
@@ -66,7 +69,7 @@ Aligner::Aligner(const LineList& plain, const LineList& tags)
   automaton_.Build();
 }
 
-int32_t Aligner::IdOf(const std::u16string& content) {
+int32_t Aligner::IdOf(std::u16string_view content) {
   const auto [it, added] = ids_.try_emplace(content, static_cast<int32_t>(positions_.size()));
   if (added) positions_.emplace_back();
   return it->second;
@@ -79,7 +82,9 @@ Place Aligner::FindPlace(const std::u16string& line, size_t from) const {
     const auto it = std::lower_bound(at.begin(), at.end(), from);
     if (it != at.end() && (*it < best.index || (*it == best.index && equal))) best = {*it, equal};
   };
-  if (const auto it = ids_.find(line); it != ids_.end()) consider(it->second, true);
+  if (const auto it = ids_.find(std::u16string_view(line)); it != ids_.end()) {
+    consider(it->second, true);
+  }
   automaton_.Scan(line, [&](int32_t id) { consider(id, false); });
   for (size_t i = std::max(from, plainCount_); i < rest_.lines.size() && i < best.index; ++i) {
     const std::u16string& aligned = rest_.lines[i];
@@ -93,7 +98,7 @@ Place Aligner::FindPlace(const std::u16string& line, size_t from) const {
 void Aligner::Blank(size_t index) {
   std::u16string& line = rest_.lines[index];
   if (index < plainCount_) {
-    std::vector<size_t>& old = positions_[ids_.at(line)];
+    std::vector<size_t>& old = positions_[ids_.at(plain_[index])];
     old.erase(std::lower_bound(old.begin(), old.end(), index));
     std::vector<size_t>& empty = positions_[IdOf(u"")];
     empty.insert(std::lower_bound(empty.begin(), empty.end(), index), index);
@@ -104,8 +109,8 @@ void Aligner::Blank(size_t index) {
 
 void Aligner::Emit(size_t upTo) {
   for (; emitted_ < upTo; ++emitted_) {
-    done_.lines.push_back(rest_.lines[emitted_]);
-    done_.tags.push_back(rest_.tags[emitted_]);
+    done_.lines.push_back(std::move(rest_.lines[emitted_]));
+    done_.tags.push_back(std::move(rest_.tags[emitted_]));
   }
 }
 
@@ -167,8 +172,8 @@ TaggedLines Aligner::Run(const LineList& converted) {
 
 }  // namespace
 
-TaggedLines AlignConverted(const LineList& plain, const LineList& tags, const LineList& converted) {
-  return Aligner(plain, tags).Run(converted);
+TaggedLines AlignConverted(const LineList& plain, LineList tags, const LineList& converted) {
+  return Aligner(plain, std::move(tags)).Run(converted);
 }
 
 }  // namespace qv

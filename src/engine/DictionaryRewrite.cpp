@@ -47,6 +47,7 @@ bool IsBlank(char16_t c) { return c == u' ' || c == u'\u3000'; }
 // Step 3: blanks go, except inside the first parenthesised comment.
 void RemoveBlanks(LineList& lines) {
   for (std::u16string& line : lines) {
+    if (std::none_of(line.begin(), line.end(), IsBlank)) continue;
     const size_t open = line.find(u'(');
     const size_t close = open == std::u16string::npos ? open : line.find(u')', open);
     std::u16string kept;
@@ -116,17 +117,18 @@ void RemoveConditionLines(TaggedLines& work, const MachiningCondition& condition
 
 // Step 11: a converted line stays; every other line is its substituted form unless it holds
 // only source and deleted words.
-LineList MergeByTags(const TaggedLines& aligned, const LineList& substituted) {
+LineList MergeByTags(TaggedLines aligned, LineList substituted) {
   LineList merged;
+  merged.reserve(aligned.lines.size());
   size_t next = 0;
   for (size_t i = 0; i < aligned.tags.size(); ++i) {
     const std::u16string& tag = aligned.tags[i];
     if (tag == u"9") {
-      merged.push_back(aligned.lines[i]);
+      merged.push_back(std::move(aligned.lines[i]));
       continue;
     }
-    const std::u16string& line = substituted.at(next++);
-    if (tag.find_first_not_of(u"48") != std::u16string::npos) merged.push_back(line);
+    std::u16string& line = substituted.at(next++);
+    if (tag.find_first_not_of(u"48") != std::u16string::npos) merged.push_back(std::move(line));
   }
   return merged;
 }
@@ -164,9 +166,9 @@ int32_t RewriteByDictionary(EngineState& state, const EngineInputs& inputs) {
   if (!work) return -1;
   const LineList plain = WithoutSourceWords(*work);
   SubstitutePairs(*work, std::move(pairs), G93ConversionApplies(inputs));
-  const LineList substituted = WithoutSourceWords(*work);
-  const TaggedLines aligned = AlignConverted(plain, work->tags, state.outputLines);
-  LineList merged = MergeByTags(aligned, substituted);
+  LineList substituted = WithoutSourceWords(*work);
+  TaggedLines aligned = AlignConverted(plain, std::move(work->tags), state.outputLines);
+  LineList merged = MergeByTags(std::move(aligned), std::move(substituted));
   std::erase(merged, kFigureMarker);
   state.outputLines = std::move(merged);
   return 0;

@@ -51,6 +51,6 @@ LineList WithoutSourceWords(const TaggedLines& work);
 void SubstitutePairs(TaggedLines& work, std::vector<DictionaryPair> pairs, bool g93Converts);
 // The plain lines (tags `tags`) with the converted lines placed among them: the result's tags
 // are '9' for converted lines.
-TaggedLines AlignConverted(const LineList& plain, const LineList& tags, const LineList& converted);
+TaggedLines AlignConverted(const LineList& plain, LineList tags, const LineList& converted);
 
 }  // namespace qv

@@ -3,6 +3,7 @@
 
 #include "engine/DictionarySteps.h"
 #include "engine/DictionaryWords.h"
+#include "nctext/StringUtil.h"
 
 namespace qv {
 namespace {
@@ -98,6 +99,15 @@ TaggedLines TagByLineCodes(const LineList& expanded, const std::vector<LineCode>
   work.lines.reserve(expanded.size());
   work.tags.reserve(expanded.size());
   for (const std::u16string& line : expanded) {
+    // A code matches only where its search text stands in the line.
+    const bool untouched = std::none_of(codes.begin(), codes.end(), [&](const LineCode& code) {
+      return Contains(line, code.from);
+    });
+    if (untouched) {
+      work.lines.push_back(line);
+      work.tags.emplace_back(CountWords(line), u'0');
+      continue;
+    }
     Words words = SplitWords(line);
     std::u16string tag(words.size(), u'0');
     for (const SplitCode& code : split) ApplyLineCode(code, words, tag);

@@ -58,14 +58,15 @@ std::u16string JoinWords(const Words& words) {
 
 std::u16string RemoveSourceWords(std::u16string_view line, std::u16string_view tag) {
   if (tag.find(u'4') == std::u16string_view::npos) return std::u16string(line);
-  const Words words = SplitWords(line);
   std::u16string kept;
   size_t t = 0;
-  for (const std::u16string& word : words) {
+  size_t start = 0;
+  for (size_t p = 1; p <= line.size(); ++p) {
+    if (p < line.size() && !StartsWord(line, p)) continue;
     while (t < tag.size() && (tag[t] == u'5' || tag[t] == u'8')) ++t;
-    const bool source = t < tag.size() && tag[t] == u'4';
-    if (!source) kept += word;
+    if (t >= tag.size() || tag[t] != u'4') kept.append(line.substr(start, p - start));
     ++t;
+    start = p;
   }
   return kept;
 }
