@@ -16,10 +16,6 @@ namespace {
 
 constexpr size_t kNone = std::numeric_limits<size_t>::max();
 
-bool HoldsCoordinateCode(std::u16string_view line) {
-  return Contains(line, u"G90") || Contains(line, u"G91") || Contains(line, u"G92");
-}
-
 // An aligned line that a converted line holding it takes the place of.
 bool Containable(std::u16string_view line) {
   return !line.empty() && line != u"G00" && line != u"G01";

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/EngineInputs.h"
@@ -34,6 +35,9 @@ struct DictionaryPair {
 // Most replacements of one string-unit code in one word; a code whose replacement re-creates
 // its search text would otherwise never stop.
 inline constexpr int32_t kMaxWordReplacements = 100000;
+
+// Whether a line holds G90, G91 or G92: a program's head ends at the first such line.
+bool HoldsCoordinateCode(std::u16string_view line);
 
 // The expanded lines with the line-unit codes applied word by word, each line tagged.
 TaggedLines TagByLineCodes(const LineList& expanded, const std::vector<LineCode>& codes);

@@ -107,11 +107,11 @@ bool PairTable::Substitute(std::u16string& line) {
   return emptyRight;
 }
 
+}  // namespace
+
 bool HoldsCoordinateCode(std::u16string_view line) {
   return Contains(line, u"G90") || Contains(line, u"G91") || Contains(line, u"G92");
 }
-
-}  // namespace
 
 LineList WithoutSourceWords(const TaggedLines& work) {
   LineList lines;

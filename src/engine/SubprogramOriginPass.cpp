@@ -1,5 +1,6 @@
 #include "engine/SubprogramOriginPass.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,7 +35,7 @@ class OriginPass {
   std::optional<LabelPlace> FindLabel(size_t end, std::u16string_view label) const;
   int32_t SetOrigin(const LabelPlace& place);
   void ShiftPositioning(size_t line);
-  int32_t InsertGridLines();
+  void InsertGridLines();
   // The value of the text after the first `letter`, or nullopt when the line has none.
   std::optional<double> ValueAfter(std::u16string_view line, char16_t letter) const;
 
@@ -98,26 +99,35 @@ void OriginPass::ShiftPositioning(size_t line) {
                 FormatValue(yValue + shift_.y, decimalIndex_);
 }
 
-// From the last call to the first, after the first move between call c - 1 and call c.
-int32_t OriginPass::InsertGridLines() {
-  const std::vector<int32_t>& calls = origins_.callIndexes;
+bool IsMove(std::u16string_view line) {
+  return Contains(line, u"G01") || Contains(line, u"G02") || Contains(line, u"G03");
+}
+
+// For each call c, the grid lines of c - 1 go after the first move between call c - 1 and call
+// c. Taken from the last call back, a list with fewer entries than there are calls stops the
+// walk at once, so nothing goes in; otherwise the stretches are apart and one pass does all.
+void OriginPass::InsertGridLines() {
+  const std::vector<int32_t>& bounds = origins_.callIndexes;
   const LineList& origin = origins_.originLines;
   const LineList& shifts = origins_.shiftLines;
-  for (size_t c = calls.size() - 1; c >= 1; --c) {
-    const size_t grid = c - 1;
-    if ((!origin.empty() && grid >= origin.size()) || (!shifts.empty() && grid >= shifts.size())) {
-      return 0;
-    }
-    for (auto i = static_cast<size_t>(calls[grid]); i < static_cast<size_t>(calls[c]); ++i) {
-      const std::u16string_view line = lines_[i];
-      if (!Contains(line, u"G01") && !Contains(line, u"G02") && !Contains(line, u"G03")) continue;
-      auto at = lines_.begin() + static_cast<ptrdiff_t>(i) + 1;
-      if (!origin.empty()) at = lines_.insert(at, origin[grid]) + 1;
-      if (!shifts.empty()) lines_.insert(at, shifts[grid]);
-      break;
-    }
+  const size_t calls = bounds.size() - 1;
+  if ((!origin.empty() && calls > origin.size()) || (!shifts.empty() && calls > shifts.size())) {
+    return;
   }
-  return 0;
+  LineList result;
+  result.reserve(lines_.size() + 2 * calls);
+  size_t copied = 0;
+  for (size_t grid = 0; grid < calls; ++grid) {
+    const auto first = lines_.begin() + bounds[grid];
+    const auto move = std::find_if(first, lines_.begin() + bounds[grid + 1], IsMove);
+    if (move == lines_.begin() + bounds[grid + 1]) continue;
+    const auto upTo = static_cast<size_t>(move - lines_.begin()) + 1;
+    for (; copied < upTo; ++copied) result.push_back(std::move(lines_[copied]));
+    if (!origin.empty()) result.push_back(origin[grid]);
+    if (!shifts.empty()) result.push_back(shifts[grid]);
+  }
+  for (; copied < lines_.size(); ++copied) result.push_back(std::move(lines_[copied]));
+  lines_ = std::move(result);
 }
 
 int32_t OriginPass::Run() {
@@ -147,7 +157,8 @@ int32_t OriginPass::Run() {
     ShiftPositioning(j - 1);
   }
   origins_.callIndexes.push_back(static_cast<int32_t>(end));
-  return InsertGridLines();
+  InsertGridLines();
+  return 0;
 }
 
 }  // namespace
