@@ -1,4 +1,4 @@
-// Step 10.5 of the dictionary rewrite: the converted lines placed among the plain lines. The
+// The dictionary rewrite's alignment: the converted lines placed among the plain lines. The
 // forward search for a converted line's place is answered from an index of the aligned lines
 // by content (equal lines) and a keyword automaton (aligned lines the converted line contains),
 // so a program whose lines mostly find no place costs no rescans.

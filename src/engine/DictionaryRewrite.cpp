@@ -14,7 +14,8 @@ namespace {
 
 constexpr std::u16string_view kFigureMarker = u"G00G01G02G03";
 
-// Step 1: each pair line cut at its first blank; a line without one is all right text.
+// The selected post's pairs, each line cut at its first blank; a line without one is all right
+// text.
 std::vector<DictionaryPair> ReadPairs(const EngineState& state, const EngineInputs& inputs) {
   std::vector<DictionaryPair> pairs;
   const std::optional<LineList> lines =
@@ -31,7 +32,7 @@ std::vector<DictionaryPair> ReadPairs(const EngineState& state, const EngineInpu
   return pairs;
 }
 
-// Step 2: a search text must start a word of its own.
+// The post's line-unit codes whose search text starts a word of its own.
 std::vector<LineCode> LineCodes(const PostRecord& record) {
   std::vector<LineCode> codes;
   for (size_t k = 0; k < record.lineCodeFrom.size(); ++k) {
@@ -44,7 +45,7 @@ std::vector<LineCode> LineCodes(const PostRecord& record) {
 
 bool IsBlank(char16_t c) { return c == u' ' || c == u'\u3000'; }
 
-// Step 3: blanks go, except inside the first parenthesised comment.
+// Blanks go, except inside the first parenthesised comment.
 void RemoveBlanks(LineList& lines) {
   for (std::u16string& line : lines) {
     if (std::none_of(line.begin(), line.end(), IsBlank)) continue;
@@ -60,7 +61,8 @@ void RemoveBlanks(LineList& lines) {
   }
 }
 
-// Step 4: the marking rule first, then the punch rule on the line as it then stands.
+// Lines holding a marking or punch source condition become the converted condition: the
+// marking rule first, then the punch rule on the line as it then stands.
 void ApplyConditions(LineList& lines, const MachiningCondition& condition) {
   const auto holds = [](std::u16string_view line, std::u16string_view code) {
     return !code.empty() && Contains(line, code);
@@ -73,14 +75,13 @@ void ApplyConditions(LineList& lines, const MachiningCondition& condition) {
   }
 }
 
-// Step 6.
 void ExpandMacros(LineList& lines, const PostRecord& record) {
   CGMacroChg macro;
   macro.SetOptions({record.decimalIndex, record.macroMode, record.cutterSide});
   macro.ExpandInPlace(lines);
 }
 
-// Step 8: the modal motion code in front of motion lines written without one.
+// The modal motion code in front of motion lines written without one.
 void AddMotionCodes(TaggedLines& work) {
   std::u16string_view modal;
   for (size_t i = 0; i < work.lines.size(); ++i) {
@@ -103,7 +104,7 @@ void AddMotionCodes(TaggedLines& work) {
   }
 }
 
-// Step 9.
+// The converted condition lines go: block generation writes its own.
 void RemoveConditionLines(TaggedLines& work, const MachiningCondition& condition) {
   TaggedLines kept;
   for (size_t i = 0; i < work.lines.size(); ++i) {
@@ -115,8 +116,8 @@ void RemoveConditionLines(TaggedLines& work, const MachiningCondition& condition
   work = std::move(kept);
 }
 
-// Step 11: a converted line stays; every other line is its substituted form unless it holds
-// only source and deleted words.
+// The merge by tags: a converted line stays; every other line is its substituted form unless it
+// holds only source and deleted words.
 LineList MergeByTags(TaggedLines aligned, LineList substituted) {
   LineList merged;
   merged.reserve(aligned.lines.size());
@@ -133,7 +134,7 @@ LineList MergeByTags(TaggedLines aligned, LineList substituted) {
   return merged;
 }
 
-// Steps 3 to 6: the program lists the working list is made from.
+// The program lists the working list is made from, cleaned and expanded as the source was.
 void PrepareSources(EngineState& state, const EngineInputs& inputs) {
   RemoveBlanks(state.strippedLines);
   ApplyConditions(state.expandedLines, inputs.store.condition);
@@ -144,7 +145,8 @@ void PrepareSources(EngineState& state, const EngineInputs& inputs) {
   ExpandMacros(state.strippedLines, inputs.store.record);
 }
 
-// Steps 7 to 9; nullopt when a string-unit code never stops replacing.
+// The working list, word by word from the expanded program; nullopt when a string-unit code
+// never stops replacing.
 std::optional<TaggedLines> BuildWorkingList(const EngineState& state, const EngineInputs& inputs) {
   const PostRecord& record = inputs.store.record;
   TaggedLines work = TagByLineCodes(state.expandedLines, LineCodes(record));

@@ -1,5 +1,4 @@
-// Step 10 of the dictionary rewrite up to the alignment: the word removal and the special code
-// II substitution.
+// The dictionary rewrite's word removal and its special code II substitution.
 #include <algorithm>
 #include <cstdint>
 #include <unordered_map>

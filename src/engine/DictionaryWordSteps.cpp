@@ -1,4 +1,4 @@
-// Steps 7.1 to 7.4 of the dictionary rewrite: the working list made from the expanded program.
+// The dictionary rewrite's working list, made word by word from the expanded program.
 #include <algorithm>
 
 #include "engine/DictionarySteps.h"
