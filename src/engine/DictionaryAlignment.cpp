@@ -41,13 +41,15 @@ class Aligner {
   void EmitUnplaced(size_t at);
   void Match(const std::u16string& line, const Place& place);
 
-  const LineList& plain_;
   TaggedLines rest_;  // the aligned lines not yet emitted, plus the converted lines appended
   size_t plainCount_;
   std::unordered_map<std::u16string_view, int32_t> ids_;
   std::vector<std::vector<size_t>> positions_;  // by id, ascending
   LineAutomaton automaton_;
   TaggedLines done_;
+  // The plain line blanked last: the index still lists it under its old text. A line is blanked
+  // where it is placed, and the search never goes back before that, so no earlier one counts.
+  size_t blanked_ = kNone;
   size_t emitted_ = 0;  // rest_ lines before this are in done_
   size_t position_ = 0;
   size_t restart_ = 0;
@@ -55,7 +57,7 @@ class Aligner {
 };
 
 Aligner::Aligner(const LineList& plain, LineList tags)
-    : plain_(plain), rest_{plain, std::move(tags)}, plainCount_(plain.size()) {
+    : rest_{plain, std::move(tags)}, plainCount_(plain.size()) {
   ids_.reserve(plain.size());
   for (size_t i = 0; i < plain.size(); ++i) {
     const int32_t id = IdOf(plain[i]);
@@ -73,15 +75,20 @@ int32_t Aligner::IdOf(std::u16string_view content) {
 
 Place Aligner::FindPlace(const std::u16string& line, size_t from) const {
   Place best;
-  auto consider = [&](int32_t id, bool equal) {
-    const std::vector<size_t>& at = positions_[id];
-    const auto it = std::lower_bound(at.begin(), at.end(), from);
-    if (it != at.end() && (*it < best.index || (*it == best.index && equal))) best = {*it, equal};
+  auto consider = [&](size_t index, bool equal) {
+    if (index < best.index || (index == best.index && equal)) best = {index, equal};
+  };
+  auto considerId = [&](int32_t id, bool equal) {
+    const std::vector<size_t>& at = positions_[static_cast<size_t>(id)];
+    auto it = std::lower_bound(at.begin(), at.end(), from);
+    if (it != at.end() && *it == blanked_) ++it;
+    if (it != at.end()) consider(*it, equal);
   };
   if (const auto it = ids_.find(std::u16string_view(line)); it != ids_.end()) {
-    consider(it->second, true);
+    considerId(it->second, true);
   }
-  automaton_.Scan(line, [&](int32_t id) { consider(id, false); });
+  if (line.empty() && blanked_ != kNone && blanked_ >= from) consider(blanked_, true);
+  automaton_.Scan(line, [&](int32_t id) { considerId(id, false); });
   for (size_t i = std::max(from, plainCount_); i < rest_.lines.size() && i < best.index; ++i) {
     const std::u16string& aligned = rest_.lines[i];
     if (aligned == line || (Containable(aligned) && Contains(line, aligned))) {
@@ -92,14 +99,8 @@ Place Aligner::FindPlace(const std::u16string& line, size_t from) const {
 }
 
 void Aligner::Blank(size_t index) {
-  std::u16string& line = rest_.lines[index];
-  if (index < plainCount_) {
-    std::vector<size_t>& old = positions_[ids_.at(plain_[index])];
-    old.erase(std::lower_bound(old.begin(), old.end(), index));
-    std::vector<size_t>& empty = positions_[IdOf(u"")];
-    empty.insert(std::lower_bound(empty.begin(), empty.end(), index), index);
-  }
-  line.clear();
+  if (index < plainCount_) blanked_ = index;
+  rest_.lines[index].clear();
   rest_.tags[index] = u"4";
 }
 
