@@ -170,6 +170,10 @@ TEST(DictionaryStepsTest, ConvertedLinesFindTheirPlaces) {
                                    u"X5.", u"Y7.", u"G01X9.", u"M30", u"M02"},
                                   {u"9", u"4", u"0", u"9", u"4", u"0", u"9", u"9", u"0", u"9",
                                    u"000", u"9", u"9"}}));
+  // An empty converted line takes the place of the line a converted line blanked.
+  EXPECT_EQ(AlignConverted({u"G90", u"G00X1.", u"M12"}, {u"0", u"000", u"0"},
+                           {u"G90", u"G00X1.T1", u"", u"M12"}),
+            (TaggedLines{{u"G90", u"G00X1.T1", u"", u"M12"}, {u"0", u"9", u"4", u"0"}}));
 }
 
 }  // namespace
