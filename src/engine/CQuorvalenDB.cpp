@@ -4,8 +4,11 @@
 #include <exception>
 
 #include "engine/BlockGeneration.h"
+#include "engine/DictionaryRewrite.h"
 #include "engine/Normalization.h"
+#include "engine/StringPass.h"
 #include "engine/SubprogramDictionary.h"
+#include "engine/SubprogramOriginPass.h"
 #include "macro/PlaneGeometry.h"
 #include "nctext/StringUtil.h"
 
@@ -40,6 +43,7 @@ void CQuorvalenDB::SetHeadCommentList(std::vector<std::u16string>* headComments)
 
 void CQuorvalenDB::PrepareDictionary(const std::u16string& specialCodePath) {
   state_.subprogramName = FindSubprogramName(state_.sourceLines);
+  state_.specialCodePath = specialCodePath;
   if (state_.dictionary) {
     state_.dictionary->clear();
   } else {
@@ -118,8 +122,12 @@ int32_t CQuorvalenDB::Convert() {
     for (std::u16string& line : state_.strippedLines) std::erase(line, u';');
     if (Normalize() == 0) {
       GenerateBlocks(state_, inputs_);
-      result = finishing_ && finishing_(state_, inputs_) != 0 ? -1 : 0;
-      if (result != 0 && debugOutput_) debugOutput_(kConversionFailed);
+      ApplyStringCodes(state_, inputs_);
+      if (SetSubprogramOrigins(state_, inputs_) == 0 && RewriteByDictionary(state_, inputs_) == 0) {
+        result = 0;
+      } else if (debugOutput_) {
+        debugOutput_(kConversionFailed);
+      }
     }
   } catch (const std::exception&) {
     // A failure after normalization leaves a partly built output: never a result.

@@ -50,18 +50,13 @@ class CQuorvalenDB {
   // when the match table overflows.
   int32_t Normalize();
 
-  // The passes that finish the output after block generation (the string pass, the subprogram
-  // origin pass and the dictionary rewrite, in that order): 0, or nonzero when they fail.
-  using FinishingPasses = std::function<int32_t(EngineState&, const EngineInputs&)>;
-  // Sets the finishing passes; none are set at first, and the output of block generation is then
-  // the converted program.
-  void SetFinishingPasses(FinishingPasses passes) { finishing_ = std::move(passes); }
   // Where the engine writes its internal failure notice (the debugger output); none at first.
   void SetDebugOutput(std::function<void(std::u16string_view)> output) {
     debugOutput_ = std::move(output);
   }
-  // Runs the passes in order: normalization, block generation, the finishing passes. 0, or -1
-  // when any of them fails (the match table full included); the output is then not a result.
+  // Runs the passes in order: normalization, block generation, the string pass, the subprogram
+  // origin pass and the dictionary rewrite. 0, or -1 when any of them fails (the match table
+  // full included); the output is then not a result.
   int32_t Convert();
 
   int32_t GetSourceLineCount() const;
@@ -84,7 +79,6 @@ class CQuorvalenDB {
   EngineState state_;
   EngineInputs inputs_;
   int32_t displayMode_ = 0;
-  FinishingPasses finishing_;
   std::function<void(std::u16string_view)> debugOutput_;
 };
 

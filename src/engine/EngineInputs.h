@@ -19,4 +19,10 @@ struct EngineInputs {
   std::vector<std::u16string>* headComments = nullptr;
 };
 
+// Whether G93 origin shifts are converted into positionings: the G93 option converts
+// coordinates and the program's own G92 is kept.
+inline bool G93ConversionApplies(const EngineInputs& inputs) {
+  return inputs.runWide.g93Mode == 0 && inputs.store.record.coordinateMode == 1;
+}
+
 }  // namespace qv

@@ -54,6 +54,16 @@ struct DictionaryEntry {
 
 using LineList = std::vector<std::u16string>;
 
+// What the pattern subprogram conversion of a run hands to the subprogram origin pass: whether
+// it rewrote the source lines in this run, one origin line and one shift line per grid point
+// (either list may be empty), and the call indexes the pass records.
+struct SubprogramOrigins {
+  bool pending = false;
+  LineList originLines;
+  LineList shiftLines;
+  std::vector<int32_t> callIndexes;
+};
+
 // Everything the conversion passes read and write: the program in its successive forms, the
 // per-run tables and the walk state. The engine owns one; each pass works over it.
 struct EngineState {
@@ -117,6 +127,10 @@ struct EngineState {
   // The element list of the current figure: kMaxElements slots, elementCount in use.
   std::vector<PathElement> elements;
   int32_t elementCount = 0;
+
+  SubprogramOrigins subprogramOrigins;
+  // The special code file the last preparation read; the dictionary rewrite reads its pairs.
+  std::u16string specialCodePath;
 
   // Absent until the first preparation; emptied, not dropped, by later ones.
   std::optional<std::vector<DictionaryEntry>> dictionary;

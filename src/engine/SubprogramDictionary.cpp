@@ -28,16 +28,15 @@ std::optional<DictionaryEntry> EntryOf(std::u16string_view pairLine) {
   return DictionaryEntry{std::u16string(*name), std::u16string(*body)};
 }
 
-// Reads the block after its name line: the count line, then the pairs when `take` is set, else
-// skips them. False when a read fails.
-bool ReadBlock(Cnltextfilerw& file, bool take, std::vector<DictionaryEntry>& entries) {
+// Reads the block after its name line: the count line, then the pair lines into `pairLines`
+// (when given; else they are skipped). False when a read fails.
+bool ReadBlock(Cnltextfilerw& file, LineList* pairLines) {
   std::u16string line;
   if (file.ReadString(line) != 0) return false;
   const int32_t count = ToInt(line);
   for (int32_t i = 0; i < count; ++i) {
     if (file.ReadString(line) != 0) return false;
-    if (!take) continue;
-    if (auto entry = EntryOf(line)) entries.push_back(std::move(*entry));
+    if (pairLines != nullptr) pairLines->push_back(line);
   }
   return true;
 }
@@ -51,16 +50,27 @@ std::u16string FindSubprogramName(const LineList& lines) {
   return {};
 }
 
-void LoadDictionaryEntries(const std::u16string& path, std::u16string_view postName,
-                           std::vector<DictionaryEntry>& entries) {
+std::optional<LineList> ReadSpecialCodeBlock(const std::u16string& path,
+                                             std::u16string_view postName) {
   Cnltextfilerw file;
-  if (file.Open(path, OpenMode::Read) != 0) return;
+  if (file.Open(path, OpenMode::Read) != 0) return std::nullopt;
+  std::optional<LineList> pairLines;
   std::u16string name;
   while (file.ReadString(name) == 0) {
-    const bool selected = name == postName;
-    if (!ReadBlock(file, selected, entries) || selected) break;
+    if (name == postName) pairLines.emplace();
+    if (!ReadBlock(file, pairLines ? &*pairLines : nullptr) || pairLines) break;
   }
   file.Close();
+  return pairLines;
+}
+
+void LoadDictionaryEntries(const std::u16string& path, std::u16string_view postName,
+                           std::vector<DictionaryEntry>& entries) {
+  const std::optional<LineList> pairLines = ReadSpecialCodeBlock(path, postName);
+  if (!pairLines) return;
+  for (const std::u16string& line : *pairLines) {
+    if (auto entry = EntryOf(line)) entries.push_back(std::move(*entry));
+  }
 }
 
 std::u16string LookupDictionary(const std::vector<DictionaryEntry>& entries,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,11 @@ namespace qv {
 // The text between the first "M102(" of the first line that has one and the next ")" after it;
 // empty when no line has both.
 std::u16string FindSubprogramName(const LineList& lines);
+
+// The pair lines of postName's block in the special code file at path (those read before a
+// failed read, when one fails); nullopt when the file cannot be opened or has no such block.
+std::optional<LineList> ReadSpecialCodeBlock(const std::u16string& path,
+                                             std::u16string_view postName);
 
 // Appends the entries of postName's block in the special code file at path: each pair line
 // whose left part (before the first blank) holds "M102(" ... ")" and whose right part holds
