@@ -1,0 +1,88 @@
+#include "convert/Csubpro_rep.h"
+
+#include <unordered_map>
+
+#include "nctext/StringUtil.h"
+
+namespace qv {
+namespace {
+
+constexpr size_t kNone = std::u16string::npos;
+
+bool EndsMainProgram(std::u16string_view line) {
+  return Contains(line, u"M30") || Contains(line, u"M02") || Contains(line, u"G50");
+}
+
+// The pass's result and the lookups it made: the lookup list is the program as the pass
+// found it, so a label found once is found at the same line again.
+class ReplacePass {
+ public:
+  ReplacePass(const std::vector<std::u16string>& lookup, std::u16string_view end)
+      : lookup_(lookup), end_(end) {}
+
+  // Appends the block the label names; false when the result would grow too large.
+  bool AppendBlock(const std::u16string& label) {
+    const size_t at = LabelLine(label);
+    if (at == kNone) return true;
+    for (size_t i = at + 1; i < lookup_.size(); ++i) {
+      if (Contains(lookup_[i], end_)) {
+        replaced = true;
+        return true;
+      }
+      if (!Append(lookup_[i])) return false;
+    }
+    return true;
+  }
+
+  bool Append(const std::u16string& line) {
+    if (result.size() >= kMaxReplacedLines) return false;
+    result.push_back(line);
+    return true;
+  }
+
+  std::vector<std::u16string> result;
+  bool replaced = false;
+
+ private:
+  size_t LabelLine(const std::u16string& label) {
+    const auto known = labels_.find(label);
+    if (known != labels_.end()) return known->second;
+    size_t at = 0;
+    while (at < lookup_.size() && !Contains(lookup_[at], label)) ++at;
+    if (at == lookup_.size()) at = kNone;
+    labels_.emplace(label, at);
+    return at;
+  }
+
+  const std::vector<std::u16string>& lookup_;
+  std::u16string_view end_;
+  std::unordered_map<std::u16string, size_t> labels_;
+};
+
+}  // namespace
+
+ReplaceStatus Csubpro_rep::ReplaceCalls(std::vector<std::u16string>& outputLines,
+                                        std::u16string_view call, std::u16string_view sub,
+                                        std::u16string_view end) {
+  if (call.empty() || outputLines.empty()) return ReplaceStatus::Done;
+  ReplacePass pass(outputLines, end);
+  for (const std::u16string& line : outputLines) {
+    if (EndsMainProgram(line)) {
+      if (!pass.Append(line)) return ReplaceStatus::TooManyLines;
+      if (Contains(outputLines.front(), u"%") && !pass.Append(outputLines.front())) {
+        return ReplaceStatus::TooManyLines;
+      }
+      outputLines = std::move(pass.result);
+      return ReplaceStatus::Done;
+    }
+    const size_t at = line.find(call);
+    const bool ok = at == kNone
+                        ? pass.Append(line)
+                        : pass.AppendBlock(std::u16string(sub) + line.substr(at + call.size()));
+    if (!ok) return ReplaceStatus::TooManyLines;
+  }
+  if (pass.replaced) outputLines = std::move(pass.result);
+  return ReplaceStatus::Done;
+}
+
+}  // namespace qv
