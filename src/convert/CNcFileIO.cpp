@@ -37,10 +37,12 @@ int32_t CNcFileIO::ReadNcFile(const std::u16string& path, int32_t set) {
     SelectInputSet(c_.settings, set, input);
     input.marked = true;
   }
+  const ConversionTable unmarked;
+  const LineRules rules(input.marked ? input.table : unmarked);
   std::u16string line;
   int32_t status = kTextOk;
   while ((status = file.ReadString(line)) == kTextOk) {
-    if (input.marked) ApplyTableToLine(input.table, line);
+    rules.Apply(line);
     c_.sourceLines.push_back(std::move(line));
   }
   if (status != kTextEndOfFile) return -1;

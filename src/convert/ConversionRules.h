@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "convert/ConversionTable.h"
@@ -11,6 +12,19 @@ namespace qv {
 // first occurrence is inside the line's comment, or when the text is a replacement already
 // made on this line), then word deletion ("F?" removes F and the number after it).
 void ApplyTableToLine(const ConversionTable& table, std::u16string& line);
+
+// The per-line rules sorted out of a table once, for every line of a program. The table must
+// outlive it.
+class LineRules {
+ public:
+  explicit LineRules(const ConversionTable& table);
+  // ApplyTableToLine with the table given at construction.
+  void Apply(std::u16string& line) const;
+
+ private:
+  std::vector<const TableEntry*> textRules_;
+  std::vector<std::u16string_view> deletedWords_;
+};
 
 // Consecutive-line rules: "A=B" empties a line holding A and the next one holding B, then
 // "A;B" joins such a pair into the first line. The string table drops the lines it emptied;

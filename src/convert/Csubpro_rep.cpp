@@ -9,8 +9,16 @@ namespace {
 
 constexpr size_t kNone = std::u16string::npos;
 
+// "M30", "M02" or "G50" anywhere in the line, found in one scan: every pass asks it of every
+// line.
 bool EndsMainProgram(std::u16string_view line) {
-  return Contains(line, u"M30") || Contains(line, u"M02") || Contains(line, u"G50");
+  for (size_t i = 0; i + 2 < line.size(); ++i) {
+    const char16_t a = line[i + 1];
+    const char16_t b = line[i + 2];
+    if (line[i] == u'M' && ((a == u'3' && b == u'0') || (a == u'0' && b == u'2'))) return true;
+    if (line[i] == u'G' && a == u'5' && b == u'0') return true;
+  }
+  return false;
 }
 
 // The pass's result and the lookups it made: the lookup list is the program as the pass
@@ -65,11 +73,25 @@ ReplaceStatus Csubpro_rep::ReplaceCalls(std::vector<std::u16string>& outputLines
                                         std::u16string_view call, std::u16string_view sub,
                                         std::u16string_view end) {
   if (call.empty() || outputLines.empty()) return ReplaceStatus::Done;
+  const std::u16string first = outputLines.front();
+  const size_t ending = Contains(first, u"%") ? 1 : 0;
+  // The lines before the first call stay as they are, so a pass without calls copies nothing.
+  size_t i = 0;
+  for (; i < outputLines.size() && !Contains(outputLines[i], call); ++i) {
+    if (!EndsMainProgram(outputLines[i])) continue;
+    if (i + 1 + ending > kMaxReplacedLines) return ReplaceStatus::TooManyLines;
+    outputLines.resize(i + 1);
+    if (ending != 0) outputLines.push_back(first);
+    return ReplaceStatus::Done;
+  }
+  if (i == outputLines.size()) return ReplaceStatus::Done;
+
   ReplacePass pass(outputLines, end);
-  for (const std::u16string& line : outputLines) {
+  pass.result.assign(outputLines.begin(), outputLines.begin() + static_cast<ptrdiff_t>(i));
+  for (; i < outputLines.size(); ++i) {
+    const std::u16string& line = outputLines[i];
     if (EndsMainProgram(line)) {
-      if (!pass.Append(line)) return ReplaceStatus::TooManyLines;
-      if (Contains(outputLines.front(), u"%") && !pass.Append(outputLines.front())) {
+      if (!pass.Append(line) || (ending != 0 && !pass.Append(first))) {
         return ReplaceStatus::TooManyLines;
       }
       outputLines = std::move(pass.result);

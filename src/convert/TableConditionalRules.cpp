@@ -43,8 +43,11 @@ bool InsideParentheses(std::u16string_view line, size_t pos) {
 }
 
 size_t FirstOutsideParentheses(std::u16string_view line, char16_t wanted) {
-  for (size_t pos = line.find(wanted); pos != kNone; pos = line.find(wanted, pos + 1)) {
-    if (!InsideParentheses(line, pos)) return pos;
+  int depth = 0;
+  for (size_t pos = 0; pos < line.size(); ++pos) {
+    if (line[pos] == u'(') ++depth;
+    if (depth == 0 && line[pos] == wanted) return pos;
+    if (line[pos] == u')' && depth > 0) --depth;
   }
   return kNone;
 }

@@ -22,6 +22,9 @@ TEST(Csubpro_repTest, CallsBecomeTheirBlocksAndTheProgramEndsAtItsEndCode) {
 }
 
 TEST(Csubpro_repTest, WithoutAnEndCodeOnlyAReplacedCallChangesTheProgram) {
+  // With one, the blocks after it go even when no call was replaced.
+  EXPECT_EQ(Replaced({u"%", u"G00", u"M02", u"O1", u"X1.", u"M99", u"%"}),
+            (Lines{u"%", u"G00", u"M02", u"%"}));
   const Lines unfound = {u"%", u"M98P5", u"G01X1.", u"%"};
   EXPECT_EQ(Replaced(unfound), unfound);
   EXPECT_EQ(Replaced({u"M98P1", u"O1", u"X1.", u"M99"}), (Lines{u"X1.", u"O1", u"X1.", u"M99"}));
