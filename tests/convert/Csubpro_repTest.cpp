@@ -21,7 +21,7 @@ TEST(Csubpro_repTest, CallsBecomeTheirBlocksAndTheProgramEndsAtItsEndCode) {
             (Lines{u"G00", u"A", u"C", u"G50"}));
 }
 
-TEST(Csubpro_repTest, WithoutAnEndCodeOnlyAReplacedCallChangesTheProgram) {
+TEST(Csubpro_repTest, AnEndCodeCutsTheProgramAndWithoutOneOnlyAReplacedCallChangesIt) {
   // With one, the blocks after it go even when no call was replaced.
   EXPECT_EQ(Replaced({u"%", u"G00", u"M02", u"O1", u"X1.", u"M99", u"%"}),
             (Lines{u"%", u"G00", u"M02", u"%"}));
