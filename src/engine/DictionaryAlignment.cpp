@@ -1,7 +1,8 @@
 // The dictionary rewrite's alignment: the converted lines placed among the plain lines. The
-// forward search for a converted line's place is answered from an index of the aligned lines
-// by content (equal lines) and a keyword automaton (aligned lines the converted line contains),
-// so a program whose lines mostly find no place costs no rescans.
+// forward search for a converted line's place is answered from an index of the plain lines by
+// content: a keyword automaton finds the plain texts equal to the converted line or contained in
+// it, and each text's positions give the first one at or after the search's start. So a program
+// whose lines mostly find no place costs no rescans.
 #include <algorithm>
 #include <limits>
 #include <optional>
