@@ -1,7 +1,6 @@
 // The dictionary rewrite's word removal and its special code II substitution.
 #include <algorithm>
 #include <cstdint>
-#include <unordered_map>
 
 #include "engine/DictionarySteps.h"
 #include "engine/DictionaryWords.h"
@@ -39,10 +38,12 @@ struct Regions {
 class PairTable {
  public:
   explicit PairTable(std::vector<DictionaryPair> pairs);
-  // Applies the pairs to the line; true when a pair with an empty right text occurs.
+  // Applies the pairs to the line; true when one replaced text or a pair with an empty right
+  // text occurs.
   bool Substitute(std::u16string& line);
 
  private:
+  // Whether the pair replaced text or, having an empty right text, occurs.
   bool Apply(const DictionaryPair& pair, std::u16string& line, Regions& regions) const;
 
   std::vector<DictionaryPair> pairs_;
@@ -57,17 +58,14 @@ class PairTable {
 PairTable::PairTable(std::vector<DictionaryPair> pairs) {
   std::stable_sort(pairs.begin(), pairs.end(),
                    [](const auto& a, const auto& b) { return a.left.size() > b.left.size(); });
-  std::unordered_map<std::u16string, int32_t> texts;
   for (DictionaryPair& pair : pairs) {
     // An empty left text would match everywhere.
     if (pair.left.empty()) continue;
     const auto index = static_cast<int32_t>(pairs_.size());
-    const auto [it, added] = texts.try_emplace(pair.left, static_cast<int32_t>(texts.size()));
-    if (added) {
-      automaton_.Add(pair.left, it->second);
-      pairsByText_.emplace_back();
-    }
-    pairsByText_[static_cast<size_t>(it->second)].push_back(index);
+    const auto next = static_cast<int32_t>(pairsByText_.size());
+    const int32_t text = automaton_.Add(pair.left, next);
+    if (text == next) pairsByText_.emplace_back();
+    pairsByText_[static_cast<size_t>(text)].push_back(index);
     if (pair.right.empty()) emptyRight_.push_back(index);
     pairs_.push_back(std::move(pair));
   }
@@ -77,14 +75,16 @@ PairTable::PairTable(std::vector<DictionaryPair> pairs) {
 
 bool PairTable::Apply(const DictionaryPair& pair, std::u16string& line, Regions& regions) const {
   const std::u16string& left = pair.left;
+  bool replaced = false;
   for (size_t at = line.find(left); at != std::u16string::npos; at = line.find(left, at + 1)) {
     if (pair.right.empty()) return true;
     if (regions.Overlaps(at, at + left.size())) continue;
     const std::u16string text = std::u16string(kMark) + pair.right + std::u16string(kMark);
     line.replace(at, left.size(), text);
     regions.Replace(at, left.size(), text.size());
+    replaced = true;
   }
-  return false;
+  return replaced;
 }
 
 bool PairTable::Substitute(std::u16string& line) {
@@ -99,11 +99,11 @@ bool PairTable::Substitute(std::u16string& line) {
   std::sort(candidates_.begin(), candidates_.end());
   candidates_.erase(std::unique(candidates_.begin(), candidates_.end()), candidates_.end());
   Regions regions;
-  bool emptyRight = false;
+  bool changed = false;
   for (const int32_t index : candidates_) {
-    emptyRight = Apply(pairs_[static_cast<size_t>(index)], line, regions) || emptyRight;
+    changed = Apply(pairs_[static_cast<size_t>(index)], line, regions) || changed;
   }
-  return emptyRight;
+  return changed;
 }
 
 }  // namespace
@@ -134,9 +134,8 @@ void SubstitutePairs(TaggedLines& work, std::vector<DictionaryPair> pairs, bool 
       continue;
     }
     if (tag.find_first_not_of(u"04") != std::u16string::npos) continue;
-    const std::u16string before = line;
-    const bool emptyRight = table.Substitute(line);
-    if (emptyRight || line != before) tag.assign(tag.size(), u'2');
+    if (!table.Substitute(line)) continue;
+    tag.assign(tag.size(), u'2');
     ReplaceAll(line, kMark, u"");
   }
 }

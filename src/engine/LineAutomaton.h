@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace qv {
@@ -13,16 +12,20 @@ class LineAutomaton {
  public:
   LineAutomaton();
 
-  // Adds a non-empty text under an id; call Build after the last one.
-  void Add(std::u16string_view text, int32_t id);
+  // Adds a text under an id, unless it was added before; returns the id the text has. A text
+  // added as not searched is only found whole (by Find), never as an occurrence. Call Build
+  // after the last one.
+  int32_t Add(std::u16string_view text, int32_t id, bool searched = true);
   void Build();
-  // Calls found(id) for every occurrence of an added text in `text`.
+  // The id of a text added before, or -1.
+  int32_t Find(std::u16string_view text) const;
+  // Calls found(id) for every occurrence of a searched text in `text` (the empty text never).
   template <typename Found>
   void Scan(std::u16string_view text, Found&& found) const {
     int32_t state = 0;
     for (const char16_t c : text) {
       state = Step(state, c);
-      for (int32_t o = nodes_[state].id >= 0 ? state : nodes_[state].output; o > 0;
+      for (int32_t o = nodes_[state].searched ? state : nodes_[state].output; o > 0;
            o = nodes_[o].output) {
         found(nodes_[o].id);
       }
@@ -30,11 +33,16 @@ class LineAutomaton {
   }
 
  private:
+  // Nodes hold their children as a list through the flat node array, so a large set of texts
+  // costs no allocation per node.
   struct Node {
-    std::vector<std::pair<char16_t, int32_t>> children;
+    int32_t firstChild = -1;
+    int32_t nextSibling = -1;
+    char16_t c = 0;
     int32_t fail = 0;
-    int32_t output = -1;  // the nearest shorter suffix node that ends a text
+    int32_t output = -1;  // the nearest shorter suffix node that ends a searched text
     int32_t id = -1;
+    bool searched = false;
   };
   int32_t Child(int32_t node, char16_t c) const;
   int32_t Step(int32_t state, char16_t c) const;

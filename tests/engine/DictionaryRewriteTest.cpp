@@ -1,5 +1,6 @@
 // The dictionary rewrite: whole conversions with and without special code II pairs, and its
 // word-level steps on small hand-worked lists.
+#include <random>
 #include <string>
 
 #include "EngineRun.h"
@@ -174,6 +175,79 @@ TEST(DictionaryStepsTest, ConvertedLinesFindTheirPlaces) {
   EXPECT_EQ(AlignConverted({u"G90", u"G00X1.", u"M12"}, {u"0", u"000", u"0"},
                            {u"G90", u"G00X1.T1", u"", u"M12"}),
             (TaggedLines{{u"G90", u"G00X1.T1", u"", u"M12"}, {u"0", u"9", u"4", u"0"}}));
+}
+
+// The alignment as a plain walk over one list, inserting as it goes: slow, but a direct reading
+// of the rules, so the indexed alignment must give the same lists on any input.
+TaggedLines NaiveAlign(LineList lines, LineList tags, const LineList& converted) {
+  const auto code = [](const std::u16string& l) {
+    return Contains(l, u"G90") || Contains(l, u"G91") || Contains(l, u"G92");
+  };
+  size_t c = 0;
+  for (; c < converted.size() && !code(converted[c]); ++c) {
+    lines.insert(lines.begin() + static_cast<ptrdiff_t>(c), converted[c]);
+    tags.insert(tags.begin() + static_cast<ptrdiff_t>(c), u"9");
+  }
+  size_t restart = c;
+  while (restart < lines.size() && !code(lines[restart])) ++restart;
+  if (restart == lines.size()) restart = c;
+  size_t pos = restart;
+  LineList unplaced;
+  auto insert = [&](size_t at, const std::u16string& line) {
+    lines.insert(lines.begin() + static_cast<ptrdiff_t>(at), line);
+    tags.insert(tags.begin() + static_cast<ptrdiff_t>(at), u"9");
+  };
+  for (; c < converted.size(); ++c) {
+    const std::u16string& line = converted[c];
+    if (pos >= lines.size()) {
+      insert(lines.size(), line);
+      continue;
+    }
+    bool matched = false;
+    while (!matched) {
+      const std::u16string aligned = lines[pos];
+      if (line == aligned) {
+        matched = true;
+      } else if (Contains(line, aligned) && !aligned.empty() && aligned != u"G00" &&
+                 aligned != u"G01") {
+        lines[pos].clear();
+        tags[pos] = u"4";
+        insert(pos, line);
+        matched = true;
+      } else if (++pos == lines.size()) {
+        break;
+      }
+    }
+    if (!matched) {
+      unplaced.push_back(line);
+      pos = restart;
+      if (c + 1 < converted.size() && converted[c + 1].empty()) unplaced.push_back(converted[++c]);
+      if (c + 1 == converted.size()) pos = lines.size();
+      continue;
+    }
+    for (const std::u16string& u : unplaced) insert(pos++, u);
+    unplaced.clear();
+    restart = pos = pos + 1;
+  }
+  for (const std::u16string& u : unplaced) insert(pos++, u);
+  return {lines, tags};
+}
+
+TEST(DictionaryStepsTest, AlignmentAgreesWithAPlainWalk) {
+  std::mt19937 random(7);
+  const char16_t* const texts[] = {u"",       u"G90",      u"G00", u"G01",    u"X1.",
+                                   u"G00X1.", u"G00X1.T1", u"M12", u"M12M13", u"Y2."};
+  auto pick = [&](size_t count) {
+    LineList lines;
+    for (size_t i = random() % count; i > 0; --i) lines.push_back(texts[random() % 10]);
+    return lines;
+  };
+  for (int32_t round = 0; round < 3000; ++round) {
+    const LineList plain = pick(10);
+    const LineList tags(plain.size(), u"0");
+    const LineList converted = pick(12);
+    ASSERT_EQ(AlignConverted(plain, tags, converted), NaiveAlign(plain, tags, converted));
+  }
 }
 
 }  // namespace
