@@ -52,9 +52,12 @@ class CQuorvalenApp {
   CMTControl& MaterialLists() { return materialLists_; }
   // The post file's version text, as the start-up load found it.
   const std::u16string& PostFileVersion() const { return postFileVersion_; }
-  const KeepLists& Keep() const { return keepLists_; }
+  // The keep lists; a run adds an entry for the length of one conversion.
+  KeepLists& Keep() { return keepLists_; }
+  // The program folder's files.
+  const SystemFiles& Files() const { return files_; }
   // Where messages, questions and file dialogs go: the host's, or in the automatic mode a
-  // silent one that asks nothing (what it would have said goes to the debug output).
+  // silent one that asks nothing (what it would have said goes to standard error).
   UserInteraction& Interaction();
   // True once this process holds the single-instance lock.
   bool IsRunningInstance() const { return lock_.IsHeld(); }
