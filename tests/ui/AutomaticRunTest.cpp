@@ -87,6 +87,10 @@ TEST_F(AutomaticRunTest, EachFailureWritesItsResultLineAndNoOutput) {
   const std::string g98 =
       "%\r\nG92X0Y0\r\nU01\r\nG00X5.Y5.\r\nV01\r\nG98X10.Y10.I20.J20.P2K2\r\n"
       "G75W01Q0\r\nM30\r\n%\r\n";
+  // Each pass of "ばらし" multiplies the program by 20.
+  std::string recursive = "G92X0Y0\r\nG90G00X10.Y10.T101\r\nM98P1000\r\nM30\r\nO1000\r\n";
+  for (int i = 0; i < 20; ++i) recursive += "M98P1000\r\n";
+  recursive += "M99\r\n";
   struct Case {
     const char* name;
     std::function<void()> prepare;
