@@ -24,10 +24,16 @@ class AutoHost : public AppHost {
   UserInteraction& Interaction() override { return interaction; }
   DialogResult RunMainDialog(CQuorvalenApp& app) override {
     if (before) before(app);
-    return RunHeadlessDialog(app);
+    if (!operate) return RunHeadlessDialog(app);
+    HeadlessView view;
+    CQuorvalenDlg dialog(app, view);
+    dialog.Open();
+    operate(dialog);
+    return DialogResult::Cancel;
   }
   ScriptedInteraction interaction;
   std::function<void(CQuorvalenApp&)> before;
+  std::function<void(CQuorvalenDlg&)> operate;  // what an operator does in an attended start
 };
 
 class AutomaticRunTest : public ::testing::Test {
@@ -80,6 +86,24 @@ TEST_F(AutomaticRunTest, ShippedSampleConvertsAndOverwritesTheOutput) {
   EXPECT_EQ(ReadBytes(home_.File("cli.nc")), output);
   EXPECT_EQ(ReadBytes(home_.File("System/Quorvalen.ini")), ini);
   EXPECT_EQ(ReadBytes(home_.File("System/Quorvalen.pst")), pst);
+}
+
+TEST_F(AutomaticRunTest, ForwardingStartConvertsTheHostsInputToTheHostsOutput) {
+  for (const bool writable : {true, false}) {
+    SCOPED_TRACE(writable);
+    const std::u16string output = home_.File(writable ? "host.nc" : "missing/host.nc");
+    AutoHost host;
+    host.operate = [](CQuorvalenDlg& dialog) { dialog.ConvertAndTransfer(); };
+    CQuorvalenApp app(host, {FromUtf8(home_.Path()), ""});
+    app.Run(u"TARVELIS|" + home_.File("samples/sample1.nc") + u"|" + output);
+    std::vector<std::u16string> told;
+    for (const Message& message : host.interaction.messages) told.push_back(message.text);
+    // Success is claimed only for an output that was written.
+    EXPECT_EQ(told, writable ? std::vector<std::u16string>{u"変換及び転送が終了しました"}
+                             : std::vector<std::u16string>{});
+    EXPECT_EQ(fs::exists(ToUtf8(output)), writable);
+  }
+  EXPECT_FALSE(fs::exists(fs::path(home_.Path()) / "ERR_INFO.TXT"));
 }
 
 // Each failure leaves exactly its line and no output file.
