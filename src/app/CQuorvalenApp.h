@@ -43,6 +43,11 @@ class CQuorvalenApp {
   int32_t StartMode() const { return arguments_.startMode; }
   // The start arguments; in the automatic mode the paths are the settings' "InName"/"OutName".
   const StartArguments& Arguments() const { return arguments_; }
+  // A forwarding request the running instance took up: its input and output paths.
+  void SetForwardedPaths(std::u16string input, std::u16string output) {
+    arguments_.inputPath = std::move(input);
+    arguments_.outputPath = std::move(output);
+  }
   Settings& CurrentSettings() { return settings_; }
   // The post store: the post name list, the tables and the current post of the selection.
   PostStore& Posts() { return store_; }

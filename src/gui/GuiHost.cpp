@@ -46,7 +46,13 @@ DialogResult GuiHost::RunMainDialog(CQuorvalenApp& app) {
   if (app.InstanceMessageFd() >= 0) {
     requests = std::make_unique<QSocketNotifier>(app.InstanceMessageFd(), QSocketNotifier::Read);
     QObject::connect(requests.get(), &QSocketNotifier::activated, &window, [&] {
-      if (app.TakeCloseRequest(title)) window.reject();
+      if (!app.TakeCloseRequest(title)) return;
+      // The dialog decides: close, or stay with the host's next input loaded.
+      if (dialog == nullptr || dialog->Close() == 0) {
+        window.reject();
+      } else {
+        ShowListing(window, view.listing);
+      }
     });
   }
   window.show();

@@ -3,6 +3,7 @@
 #include "app/StartArguments.h"
 #include "engine/EngineLimits.h"
 #include "macro/CGMacroChg.h"
+#include "nctext/FieldSplitter.h"
 #include "nctext/ProfileFile.h"
 #include "nctext/StringUtil.h"
 #include "nctext/TextFileReplace.h"
@@ -200,6 +201,10 @@ void CQuorvalenDlg::ConvertAndTransfer() {
 
 int32_t CQuorvalenDlg::Close() {
   if (!TakeFields()) return -1;
+  if (const int32_t request = ForwardingRequest(); request != 0) {
+    if (request == 1) Input();
+    return request;
+  }
   TakeOptions(view_.Fields(), app_.StartMode(), app_.Posts(), app_.CurrentSettings());
   if (!IsAutomatic()) {
     // The automatic mode closes without questions.
@@ -216,6 +221,32 @@ int32_t CQuorvalenDlg::Close() {
   saver.Save(PostSaveMode::SaveHeader);
   unconvertible_.clear();
   return 0;
+}
+
+// A request another start left in the settings: 1 take its paths, 2 keep the current data, 0
+// no request.
+int32_t CQuorvalenDlg::ForwardingRequest() {
+  if (app_.StartMode() != kStartForwarding) return 0;
+  const std::u16string& settings = app_.CurrentSettings().profilePath;
+  FieldSplitter request;
+  request.text = ReadProfileString(settings, u"Forwarding", u"CmdName", u"");
+  WriteProfileString(settings, u"Forwarding", u"CmdName", u"");
+  if (request.SplitFields() != 3) return 0;
+  if (request.fields[0] != u"TARVELIS") {
+    Tell(u"データ名称が不正です\nデータを読み込みできません");
+    return 2;
+  }
+  if (!convertedSinceLoad_ && !Ask(QuestionKind::OkCancel,
+                                   u"変換されていないのに次のデータを読み込もうとしています\n"
+                                   u"現在のデータを破棄し新しいデータを読み込みますか？")) {
+    return 2;
+  }
+  app_.SetForwardedPaths(request.fields[1], request.fields[2]);
+  if (app_.CurrentSettings().debug == 1) {
+    Tell(u"debug mode\u3000起動中の多重起動モード\n\n起動\u3000[ " + request.text +
+         u" ]\n入力\u3000[ " + request.fields[1] + u" ]\n出力\u3000[ " + request.fields[2] + u" ]");
+  }
+  return 1;
 }
 
 int32_t CQuorvalenDlg::CheckRegistered(ListKind which, int32_t mode) {

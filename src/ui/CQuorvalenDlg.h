@@ -35,7 +35,8 @@ class CQuorvalenDlg {
   int32_t Output();
   // "変換　データ転送　実行".
   void ConvertAndTransfer();
-  // "終了": 0 when the dialog may close.
+  // "終了" and the close request of a forwarding start: 0 when the dialog may close; 1 when
+  // a forwarded input was loaded instead, 2 or -1 when the dialog stays open.
   int32_t Close();
 
   // The automatic mode writes the result line; otherwise the message is shown.
@@ -56,6 +57,7 @@ class CQuorvalenDlg {
   bool Ask(QuestionKind kind, const std::u16string& text);
   void Tell(const std::u16string& text);
   bool TakeFields();
+  int32_t ForwardingRequest();
   bool IsAutomatic() const;
 
   // The machine conversion, one step each.

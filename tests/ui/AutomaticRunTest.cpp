@@ -106,6 +106,31 @@ TEST_F(AutomaticRunTest, ForwardingStartConvertsTheHostsInputToTheHostsOutput) {
   EXPECT_FALSE(fs::exists(fs::path(home_.Path()) / "ERR_INFO.TXT"));
 }
 
+// A request a second start left behind is taken up on closing: a wrong keyword keeps the data,
+// a good one after convert and transfer loads the next input without a question.
+TEST_F(AutomaticRunTest, ForwardingRequestLoadsTheNextInputInsteadOfClosing) {
+  fs::copy_file(fs::path(home_.Path()) / "samples" / "sample1.nc",
+                fs::path(home_.Path()) / "next.nc");
+  AutoHost host;
+  std::vector<int32_t> results;
+  host.operate = [&](CQuorvalenDlg& dialog) {
+    const std::u16string settings = home_.File("System/Quorvalen.ini");
+    dialog.ConvertAndTransfer();
+    WriteProfileString(settings, u"Forwarding", u"CmdName", u"TARVELIS!|a|b");
+    results.push_back(dialog.Close());
+    WriteProfileString(settings, u"Forwarding", u"CmdName",
+                       u"TARVELIS|" + home_.File("next.nc") + u"|" + home_.File("next_out.nc"));
+    results.push_back(dialog.Close());
+  };
+  CQuorvalenApp app(host, {FromUtf8(home_.Path()), ""});
+  app.Run(u"TARVELIS|" + home_.File("samples/sample1.nc") + u"|" + home_.File("out.nc"));
+  EXPECT_EQ(results, (std::vector<int32_t>{2, 1}));
+  EXPECT_EQ(app.Arguments().inputPath, home_.File("next.nc"));
+  ASSERT_EQ(host.interaction.messages.size(), 2u);
+  EXPECT_EQ(host.interaction.messages[1].text, u"データ名称が不正です\nデータを読み込みできません");
+  EXPECT_TRUE(host.interaction.questions.empty());
+}
+
 // Each failure leaves exactly its line and no output file.
 TEST_F(AutomaticRunTest, EachFailureWritesItsResultLineAndNoOutput) {
   const std::string g98 =
