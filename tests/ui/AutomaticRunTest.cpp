@@ -150,6 +150,13 @@ TEST_F(AutomaticRunTest, EachFailureWritesItsResultLineAndNoOutput) {
       {"unknown post", [&] { SetData(u"SavePost", u"NOPOST"); }, {}, "103 ポストが未登録です"},
       {"other material", [&] { SetData(u"SaveMater", u"SUS304X"); }, {}, "104 材質が未登録です"},
       {"other thickness", [&] { SetData(u"SaveThick", u"9.9"); }, {}, "105 板厚が未登録です"},
+      {"string run that keeps nothing",
+       [&] {
+         WriteProfileString(home_.File("System/Quorvalen.ini"), u"HenkanType", u"type", u"1");
+         WriteInput("A;1\r\nB;2\r\n");
+       },
+       {},
+       "106 出力データがありません"},
       {"empty input", [&] { WriteInput(""); }, {}, "107 入力データがありません"},
       {"no program number", [&] { WriteInput(g98); },
        [](CQuorvalenApp& app) { app.Posts().record.programNumber.clear(); },
