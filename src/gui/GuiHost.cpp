@@ -12,9 +12,12 @@
 namespace qv {
 namespace {
 
-void ShowListing(MainWindow& window, const Listing& listing) {
+// Mirrors the view: the title (which names the input, and by which a forwarding start finds
+// this window) and the listing.
+void ShowView(MainWindow& window, const HeadlessView& view) {
+  if (!view.title.empty()) window.setWindowTitle(QString::fromStdU16String(view.title));
   window.Listing()->clear();
-  for (const std::u16string& line : listing.lines) {
+  for (const std::u16string& line : view.listing.lines) {
     window.Listing()->addItem(QString::fromStdU16String(line));
   }
 }
@@ -26,8 +29,7 @@ DialogResult GuiHost::RunMainDialog(CQuorvalenApp& app) {
   if (app.StartMode() == kStartAutomatic) return RunHeadlessDialog(app);
   toolkit_.Start();
   MainWindow window;
-  const std::u16string title = window.windowTitle().toStdU16String();
-  app.AnnounceWindowTitle(title);
+  app.AnnounceWindowTitle(window.windowTitle().toStdU16String());
   // Until the full window exists, the forwarding mode converts and transfers through the
   // dialog's logic on a view the stand-in window mirrors.
   HeadlessView view;
@@ -35,23 +37,23 @@ DialogResult GuiHost::RunMainDialog(CQuorvalenApp& app) {
   if (app.StartMode() == kStartForwarding) {
     dialog = std::make_unique<CQuorvalenDlg>(app, view);
     dialog->Open();
-    ShowListing(window, view.listing);
+    ShowView(window, view);
     window.TransferButton()->show();
     QObject::connect(window.TransferButton(), &QPushButton::clicked, &window, [&] {
       dialog->ConvertAndTransfer();
-      ShowListing(window, view.listing);
+      ShowView(window, view);
     });
   }
   std::unique_ptr<QSocketNotifier> requests;
   if (app.InstanceMessageFd() >= 0) {
     requests = std::make_unique<QSocketNotifier>(app.InstanceMessageFd(), QSocketNotifier::Read);
     QObject::connect(requests.get(), &QSocketNotifier::activated, &window, [&] {
-      if (!app.TakeCloseRequest(title)) return;
+      if (!app.TakeCloseRequest(window.windowTitle().toStdU16String())) return;
       // The dialog decides: close, or stay with the host's next input loaded.
       if (dialog == nullptr || dialog->Close() == 0) {
         window.reject();
       } else {
-        ShowListing(window, view.listing);
+        ShowView(window, view);
       }
     });
   }
