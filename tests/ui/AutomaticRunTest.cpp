@@ -148,6 +148,15 @@ TEST_F(AutomaticRunTest, EachFailureWritesItsResultLineAndNoOutput) {
   };
   const Case cases[] = {
       {"unknown post", [&] { SetData(u"SavePost", u"NOPOST"); }, {}, "103 ポストが未登録です"},
+      {"post named in other letter case",
+       [&] {
+         std::u16string post = ReadProfileString(home_.File("System/Quorvalen.ini"),
+                                                 u"Quorvalen_Data", u"SavePost", u"");
+         post.replace(post.find(u"PL"), 2, u"pl");
+         SetData(u"SavePost", post);
+       },
+       {},
+       "103 ポストが未登録です"},
       {"other material", [&] { SetData(u"SaveMater", u"SUS304X"); }, {}, "104 材質が未登録です"},
       {"other thickness", [&] { SetData(u"SaveThick", u"9.9"); }, {}, "105 板厚が未登録です"},
       {"string run that keeps nothing",
