@@ -27,10 +27,7 @@ void DebugTrace(std::u16string_view text) {
 }  // namespace
 
 CQuorvalenApp::CQuorvalenApp(AppHost& host, AppPaths paths)
-    : host_(host),
-      paths_(std::move(paths)),
-      files_(paths_.programFolder),
-      silent_(std::getenv("QUORVALEN_DEBUG") != nullptr ? &std::cerr : nullptr) {}
+    : host_(host), paths_(std::move(paths)), files_(paths_.programFolder), silent_(&std::cerr) {}
 
 UserInteraction& CQuorvalenApp::Interaction() {
   if (arguments_.startMode == kStartAutomatic) return silent_;
@@ -105,6 +102,10 @@ void CQuorvalenApp::ShowForwardingNotice(std::u16string_view heading, int32_t de
 }
 
 void CQuorvalenApp::LoadStartData() {
+  if (arguments_.startMode == kStartAutomatic) {
+    // A run that ends without a result line must not leave the last run's result for the host.
+    std::remove(ToUtf8(files_.InProgramFolder(u"ERR_INFO.TXT")).c_str());
+  }
   LoadSettings(settings_, files_);
   // The additional special code file must exist and follow the post names before any post
   // is loaded; its messages are for the editors, start-up goes on without them.

@@ -43,6 +43,11 @@ class CQuorvalenApp {
   int32_t StartMode() const { return arguments_.startMode; }
   // The start arguments; in the automatic mode the paths are the settings' "InName"/"OutName".
   const StartArguments& Arguments() const { return arguments_; }
+  // A forwarding request the running instance took up: its input and output paths.
+  void SetForwardedPaths(std::u16string input, std::u16string output) {
+    arguments_.inputPath = std::move(input);
+    arguments_.outputPath = std::move(output);
+  }
   Settings& CurrentSettings() { return settings_; }
   // The post store: the post name list, the tables and the current post of the selection.
   PostStore& Posts() { return store_; }
@@ -52,9 +57,12 @@ class CQuorvalenApp {
   CMTControl& MaterialLists() { return materialLists_; }
   // The post file's version text, as the start-up load found it.
   const std::u16string& PostFileVersion() const { return postFileVersion_; }
-  const KeepLists& Keep() const { return keepLists_; }
+  // The keep lists; a run adds an entry for the length of one conversion.
+  KeepLists& Keep() { return keepLists_; }
+  // The program folder's files.
+  const SystemFiles& Files() const { return files_; }
   // Where messages, questions and file dialogs go: the host's, or in the automatic mode a
-  // silent one that asks nothing (what it would have said goes to the debug output).
+  // silent one that asks nothing (what it would have said goes to standard error).
   UserInteraction& Interaction();
   // True once this process holds the single-instance lock.
   bool IsRunningInstance() const { return lock_.IsHeld(); }

@@ -2,12 +2,14 @@
 
 #include <cstdint>
 
+#include "cli/ConvertCommand.h"
 #include "macro/CGMacroChg.h"
 #include "nctext/Cnltextfilerw.h"
 #include "nctext/StringUtil.h"
 #include "nctext/TextFileReplace.h"
 #include "platform/Codec.h"
 #include "platform/FileStatus.h"
+#include "platform/ProgramFolder.h"
 
 namespace qv {
 namespace {
@@ -176,6 +178,8 @@ int RunExpand(const CliArguments& args, std::ostream& out, std::ostream& err) {
 std::string CliHelpText() {
   return "Usage: quorvalen-cli check FILE [options]\n"
          "       quorvalen-cli expand FILE [-o OUT] [options]\n"
+         "       quorvalen-cli convert FILE -o OUT [--home DIR] [--post P --material M\n"
+         "                             --thickness T]\n"
          "\n"
          "check   lists the lines of FILE that cannot be converted (line number, four spaces,\n"
          "        the line), then any macro lines that produce no moves under a heading.\n"
@@ -184,6 +188,12 @@ std::string CliHelpText() {
          "        (code page 932, CR LF) to OUT, or to standard output without -o. Lines that\n"
          "        cannot be converted stay unchanged and are listed on standard error\n"
          "        (exit code 1).\n"
+         "convert converts FILE as the automatic mode does, with the posts and settings of the\n"
+         "        program folder (or DIR; the post, material and thickness as given, else the\n"
+         "        settings' own), changing neither, and writes the result to OUT. Prints the\n"
+         "        result line (\"0 正常終了\" or a failure such as \"107 "
+         "入力データがありません\")\n"
+         "        and exits with its code (0, or 103 to 112; 2 when the run stopped without one).\n"
          "\n"
          "Options:\n"
          "  --decimal N     0..3: subprogram coordinates with 1 to 4 decimals (default 0)\n"
@@ -233,6 +243,14 @@ std::optional<CliArguments> ParseCliArguments(const std::vector<std::string>& ar
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   std::string error;
+  if (!args.empty() && args[0] == "convert") {
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    const std::optional<ConvertArguments> convert = ParseConvertArguments(rest, error);
+    if (convert) return RunConvert(*convert, ProgramFolder(), out, err);
+    err << "quorvalen-cli: " << error << "\n"
+        << "Try 'quorvalen-cli --help'.\n";
+    return kCliFailure;
+  }
   const std::optional<CliArguments> parsed = ParseCliArguments(args, error);
   if (!parsed) {
     err << "quorvalen-cli: " << error << "\n"

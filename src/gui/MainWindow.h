@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QListWidget;
+class QPushButton;
 
 namespace qv {
 
@@ -12,9 +13,12 @@ class MainWindow : public QDialog {
   explicit MainWindow(QWidget* parent = nullptr);
 
   QListWidget* Listing() const { return listing_; }
+  // "変換　データ転送　実行": shown only in the forwarding mode.
+  QPushButton* TransferButton() const { return transfer_; }
 
  private:
   QListWidget* listing_;
+  QPushButton* transfer_;
 };
 
 // The title of the main window; a forwarding start finds the running instance by it.

@@ -1,0 +1,136 @@
+#include "cli/ConvertCommand.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "app/CQuorvalenApp.h"
+#include "nctext/Cnltextfilerw.h"
+#include "nctext/ProfileFile.h"
+#include "platform/Codec.h"
+#include "platform/SilentInteraction.h"
+#include "ui/CQuorvalenDlg.h"
+
+namespace qv {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kNoResult = 2;
+
+// The automatic mode's host: nothing is shown, nothing waits.
+class ConvertHost : public AppHost {
+ public:
+  explicit ConvertHost(std::ostream& err) : silent_(&err) {}
+  UserInteraction& Interaction() override { return silent_; }
+  DialogResult RunMainDialog(CQuorvalenApp& app) override { return RunHeadlessDialog(app); }
+
+ private:
+  SilentInteraction silent_;
+};
+
+// A private copy of the System folder, removed with the object.
+class ScratchHome {
+ public:
+  ScratchHome() {
+    std::string pattern = (fs::temp_directory_path() / "quorvalen-cli-XXXXXX").string();
+    if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+  }
+  ~ScratchHome() {
+    std::error_code ignored;
+    if (!path_.empty()) fs::remove_all(path_, ignored);
+  }
+  ScratchHome(const ScratchHome&) = delete;
+  ScratchHome& operator=(const ScratchHome&) = delete;
+  const fs::path& Path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+std::u16string Utf16(const std::string& text) { return FromUtf8(text); }
+
+void SetData(const fs::path& settings, const char16_t* key, const std::string& value) {
+  WriteProfileString(Utf16(settings.string()), u"Quorvalen_Data", key, Utf16(value));
+}
+
+std::optional<std::u16string> ReadResultLine(const fs::path& path) {
+  Cnltextfilerw file;
+  if (file.Open(Utf16(path.string()), OpenMode::Read) != 0) return std::nullopt;
+  std::u16string line;
+  const int32_t status = file.ReadString(line);
+  file.Close();
+  if (status != 0) return std::nullopt;
+  return line;
+}
+
+}  // namespace
+
+std::optional<ConvertArguments> ParseConvertArguments(const std::vector<std::string>& args,
+                                                      std::string& error) {
+  ConvertArguments parsed;
+  const std::pair<const char*, std::string*> options[] = {{"-o", &parsed.outputPath},
+                                                          {"--home", &parsed.home},
+                                                          {"--post", &parsed.post},
+                                                          {"--material", &parsed.material},
+                                                          {"--thickness", &parsed.thickness}};
+  for (size_t at = 0; at < args.size(); ++at) {
+    bool taken = false;
+    for (const auto& [name, field] : options) {
+      if (args[at] != name) continue;
+      if (at + 1 >= args.size() || args[at + 1].empty()) {
+        error = std::string("option ") + name + " needs a value";
+        return std::nullopt;
+      }
+      *field = args[++at];
+      taken = true;
+    }
+    if (taken) continue;
+    if (args[at].size() > 1 && args[at][0] == '-') {
+      error = "unknown option " + args[at];
+      return std::nullopt;
+    }
+    if (!parsed.inputPath.empty()) {
+      error = "more than one input file given";
+      return std::nullopt;
+    }
+    parsed.inputPath = args[at];
+  }
+  if (parsed.inputPath.empty()) error = "no input file given";
+  if (error.empty() && parsed.outputPath.empty()) error = "convert needs -o OUT";
+  if (!error.empty()) return std::nullopt;
+  return parsed;
+}
+
+int RunConvert(const ConvertArguments& args, const std::u16string& programFolder, std::ostream& out,
+               std::ostream& err) {
+  const fs::path home = args.home.empty() ? fs::path(ToUtf8(programFolder)) : fs::path(args.home);
+  ScratchHome scratch;
+  std::error_code failed;
+  if (!scratch.Path().empty()) {
+    fs::copy(home / "System", scratch.Path() / "System", fs::copy_options::recursive, failed);
+  }
+  if (scratch.Path().empty() || failed) {
+    err << "quorvalen-cli: the System folder of " << home.string() << " could not be copied\n";
+    return kNoResult;
+  }
+  const fs::path settings = scratch.Path() / "System" / "Quorvalen.ini";
+  SetData(settings, u"InName", fs::absolute(args.inputPath).string());
+  SetData(settings, u"OutName", fs::absolute(args.outputPath).string());
+  if (!args.post.empty()) SetData(settings, u"SavePost", args.post);
+  if (!args.material.empty()) SetData(settings, u"SaveMater", args.material);
+  if (!args.thickness.empty()) SetData(settings, u"SaveThick", args.thickness);
+
+  ConvertHost host(err);
+  CQuorvalenApp app(host, {Utf16(scratch.Path().string()), ""});
+  app.Run(u"AUTOCONV");
+  const std::optional<std::u16string> result = ReadResultLine(scratch.Path() / "ERR_INFO.TXT");
+  if (!result) {
+    err << "quorvalen-cli: the conversion stopped without a result\n";
+    return kNoResult;
+  }
+  out << ToUtf8(*result) << '\n';
+  return std::atoi(ToUtf8(*result).c_str());
+}
+
+}  // namespace qv

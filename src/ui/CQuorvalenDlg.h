@@ -1,0 +1,99 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/CQuorvalenApp.h"
+#include "convert/CNcFileIO.h"
+#include "engine/CQuorvalenDB.h"
+#include "ui/MainView.h"
+#include "ui/ResultCodes.h"
+
+namespace qv {
+
+// Which drop-down a registration check reads.
+enum class ListKind { Post, Material, Thickness };
+
+// The main dialog's logic without a toolkit: it fills the drop-downs and fields of its view,
+// loads the input, runs the conversion, reports results and writes the output. The window only
+// shows what it is told and passes the operator's actions here.
+class CQuorvalenDlg {
+ public:
+  CQuorvalenDlg(CQuorvalenApp& app, MainView& view);
+  CQuorvalenDlg(const CQuorvalenDlg&) = delete;
+  CQuorvalenDlg& operator=(const CQuorvalenDlg&) = delete;
+
+  // Fills the lists and fields; the forwarding and automatic modes load the input at once, and
+  // the automatic mode then converts, transfers and closes. True when the dialog has closed.
+  bool Open();
+  // "入力": loads the input and checks its macros. 0 loaded, -1 cancelled or failed.
+  int32_t Input();
+  // "変換実行".
+  void RunConversion();
+  // "出力": 0 when the output was written (or there was nothing to write), else -1.
+  int32_t Output();
+  // "変換　データ転送　実行".
+  void ConvertAndTransfer();
+  // "終了" and the close request of a forwarding start: 0 when the dialog may close; 1 when
+  // a forwarded input was loaded instead, 2 or -1 when the dialog stays open.
+  int32_t Close();
+
+  // The automatic mode writes the result line; otherwise the message is shown.
+  void ReportResult(ResultCode code);
+  // Replaces "ERR_INFO.TXT" by the line and counts it.
+  void WriteResultFile(const std::u16string& line);
+
+  int32_t ErrorCount() const { return errorCount_; }
+  const CQuorvalenDB& Engine() const { return engine_; }
+  const std::vector<std::u16string>& Unconvertible() const { return unconvertible_; }
+
+ private:
+  CNcFileIO FileIO();
+  void FillLists();
+  void ShowListing(int32_t mode, const LineList& lines);
+  void ShowUnconvertible();
+  int32_t CheckRegistered(ListKind which, int32_t mode);
+  bool Ask(QuestionKind kind, const std::u16string& text);
+  void Tell(const std::u16string& text);
+  bool TakeFields();
+  int32_t ForwardingRequest();
+  bool IsAutomatic() const;
+
+  // The machine conversion, one step each.
+  void RunMachineConversion();
+  void RunStringConversion();
+  void SavePostHeader();
+  bool CheckSelection();
+  bool CheckRegistrations();
+  bool ReloadInput();
+  void FixSource();
+  bool CheckSubprogramWords();
+  int32_t ConvertProgram();
+  bool ExpandSubprograms();
+  void FinishMachineRun();
+  void FilterAndShow();
+
+  CQuorvalenApp& app_;
+  MainView& view_;
+  CQuorvalenDB engine_;
+  NcFileState fileState_;
+  DropDown posts_;
+  DropDown materials_;
+  DropDown thicknesses_;
+  std::vector<std::u16string> unconvertible_;
+  std::vector<int32_t> g98LineIndexes_;
+  std::u16string ownTitle_;
+  int32_t postIndex_ = -1;
+  int32_t lastRunConverted_ = 0;
+  int32_t runCounter_ = 0;
+  int32_t errorCount_ = 0;
+  int32_t outputStatus_ = -1;
+  bool insertedG92_ = false;
+  bool convertedSinceLoad_ = false;
+};
+
+// Runs the dialog without a window (the automatic mode): opens it on a headless view.
+DialogResult RunHeadlessDialog(CQuorvalenApp& app);
+
+}  // namespace qv
