@@ -83,7 +83,7 @@ class BlockGenerator {
   std::u16string compensation_;  // G41 or G42 waiting for the first cutting move
   bool coordinatePartDone_ = false;
   // The flags the last line set, so that the next line clears just those.
-  std::vector<std::pair<WordFlags*, size_t>> setFlags_;
+  WordFlagSetter flags_{state_.gFlags, state_.mFlags};
 };
 
 void BlockGenerator::Emit(std::u16string_view text, bool flush, bool expand) {
@@ -170,24 +170,10 @@ void BlockGenerator::ShiftOriginOrEmit(std::u16string_view line, bool shift) {
 // Sets the G and M flags of the line's words (numbered below 100) and returns the motion of its
 // last G00 to G03 word, if it has one: one pass for both.
 std::optional<Motion> BlockGenerator::FlagWords(std::u16string_view line) {
-  for (const auto& [flags, number] : setFlags_) (*flags)[number] = 0;
-  setFlags_.clear();
   std::optional<Motion> motion;
-  for (size_t p = 0; p + 1 < line.size(); ++p) {
-    const char16_t letter = line[p];
-    if (letter != u'G' && letter != u'M') continue;
-    size_t end = p + 1;
-    int32_t number = 0;
-    // Leading zeros count for nothing, and any number from 100 on flags nothing.
-    for (; end < line.size() && line[end] >= u'0' && line[end] <= u'9'; ++end) {
-      number = std::min<int32_t>(number * 10 + (line[end] - u'0'), kFlagCount);
-    }
-    if (end == p + 1 || number >= kFlagCount) continue;
-    WordFlags& flags = letter == u'G' ? state_.gFlags : state_.mFlags;
-    flags[static_cast<size_t>(number)] = 1;
-    setFlags_.emplace_back(&flags, static_cast<size_t>(number));
+  flags_.Set(line, [&motion](char16_t letter, int32_t number) {
     if (letter == u'G' && number <= 3) motion = static_cast<Motion>(number + 1);
-  }
+  });
   return motion;
 }
 

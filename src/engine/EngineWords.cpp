@@ -53,10 +53,15 @@ std::optional<int32_t> WordNumber(std::u16string_view digits) {
   return static_cast<int32_t>(value);
 }
 
-void SetWordFlags(std::u16string_view line, WordFlags& gFlags, WordFlags& mFlags) {
-  gFlags.fill(0);
-  mFlags.fill(0);
-  ForEachWordFlag(line, gFlags, mFlags, [](int32_t& flag) { flag = 1; });
+void WordFlagSetter::Unset() {
+  if (cleared_) {
+    for (int32_t* flag : set_) *flag = 0;
+  } else {
+    gFlags_.fill(0);
+    mFlags_.fill(0);
+    cleared_ = true;
+  }
+  set_.clear();
 }
 
 }  // namespace qv

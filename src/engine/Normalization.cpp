@@ -269,8 +269,7 @@ class LineRebuilder {
   std::vector<std::vector<int32_t*>> pairFlags_;
 
   std::u16string_view line_;
-  bool flagsCleared_ = false;
-  std::vector<int32_t*> setFlags_;  // the flags the current line set
+  WordFlagSetter flags_{state_.gFlags, state_.mFlags};
   std::u16string result_;
   bool keepCoordinates_ = false;
   bool callRange_ = false;
@@ -324,20 +323,7 @@ void LineRebuilder::Rebuild(std::u16string_view line, int32_t firstMatch, int32_
 }
 
 void LineRebuilder::SetFlags(int32_t firstMatch, int32_t endMatch) {
-  // As SetWordFlags, but since the first line only the flags noted here were set: unsetting
-  // those clears both arrays at a fraction of the cost.
-  if (flagsCleared_) {
-    for (int32_t* flag : setFlags_) *flag = 0;
-  } else {
-    state_.gFlags.fill(0);
-    state_.mFlags.fill(0);
-    flagsCleared_ = true;
-  }
-  setFlags_.clear();
-  ForEachWordFlag(line_, state_.gFlags, state_.mFlags, [this](int32_t& flag) {
-    flag = 1;
-    setFlags_.push_back(&flag);
-  });
+  flags_.Set(line_);
   for (int32_t e = firstMatch; e < endMatch; ++e) {
     for (int32_t* flag : pairFlags_[static_cast<size_t>(state_.matchCode[e])]) *flag = 0;
   }

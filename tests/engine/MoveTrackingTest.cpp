@@ -32,7 +32,7 @@ class TrackMoveTest : public ::testing::Test {
     EngineState& s = engine.State();
     s.modalMotion = motion;
     s.currentLine = line;
-    SetWordFlags(line, s.gFlags, s.mFlags);
+    WordFlagSetter(s.gFlags, s.mFlags).Set(line);
     ExtractWords(s, line);
     TrackMove(s, 2);
   }
