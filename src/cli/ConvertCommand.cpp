@@ -48,15 +48,13 @@ class ScratchHome {
   fs::path path_;
 };
 
-std::u16string Utf16(const std::string& text) { return FromUtf8(text); }
-
 void SetData(const fs::path& settings, const char16_t* key, const std::string& value) {
-  WriteProfileString(Utf16(settings.string()), u"Quorvalen_Data", key, Utf16(value));
+  WriteProfileString(FromUtf8(settings.string()), u"Quorvalen_Data", key, FromUtf8(value));
 }
 
 std::optional<std::u16string> ReadResultLine(const fs::path& path) {
   Cnltextfilerw file;
-  if (file.Open(Utf16(path.string()), OpenMode::Read) != 0) return std::nullopt;
+  if (file.Open(FromUtf8(path.string()), OpenMode::Read) != 0) return std::nullopt;
   std::u16string line;
   const int32_t status = file.ReadString(line);
   file.Close();
@@ -122,7 +120,7 @@ int RunConvert(const ConvertArguments& args, const std::u16string& programFolder
   if (!args.thickness.empty()) SetData(settings, u"SaveThick", args.thickness);
 
   ConvertHost host(err);
-  CQuorvalenApp app(host, {Utf16(scratch.Path().string()), ""});
+  CQuorvalenApp app(host, {FromUtf8(scratch.Path().string()), ""});
   app.Run(u"AUTOCONV");
   const std::optional<std::u16string> result = ReadResultLine(scratch.Path() / "ERR_INFO.TXT");
   if (!result) {
