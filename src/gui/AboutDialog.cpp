@@ -1,0 +1,26 @@
+#include "gui/AboutDialog.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "gui/DialogParts.h"
+
+namespace qv {
+
+AboutDialog::AboutDialog(std::u16string_view version, QWidget* parent)
+    : QDialog(parent), logic_(*this, version) {
+  setObjectName(QStringLiteral("aboutDialog"));
+  setWindowTitle(Qs(kAboutTitle));
+  auto* layout = new QVBoxLayout(this);
+  versionLine_ = VersionRow(this, layout);
+  QPushButton* ok = NamedButton(this, QStringLiteral("OK"), QStringLiteral("okButton"));
+  ok->setDefault(true);
+  layout->addWidget(ok, 0, Qt::AlignHCenter);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  logic_.Open();
+}
+
+void AboutDialog::ShowVersionLine(const std::u16string& line) { versionLine_->setText(Qs(line)); }
+
+}  // namespace qv

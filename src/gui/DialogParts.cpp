@@ -1,0 +1,46 @@
+#include "gui/DialogParts.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+
+namespace qv {
+
+QLineEdit* NamedEdit(QWidget* parent, const QString& name, bool upperCase) {
+  auto* edit = new QLineEdit(parent);
+  edit->setObjectName(name);
+  if (upperCase) {
+    // Only typed text changes: text the program puts in keeps its case.
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
+      const QString upper = text.toUpper();
+      if (upper == text) return;
+      const int cursor = edit->cursorPosition();
+      edit->setText(upper);
+      edit->setCursorPosition(cursor);
+    });
+  }
+  return edit;
+}
+
+QPushButton* NamedButton(QWidget* parent, const QString& text, const QString& name) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(name);
+  return button;
+}
+
+QLabel* VersionRow(QWidget* owner, QBoxLayout* layout) {
+  auto* row = new QHBoxLayout;
+  auto* icon = new QLabel(owner);
+  icon->setPixmap(QApplication::style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(32, 32));
+  row->addWidget(icon);
+  auto* line = new QLabel(owner);
+  line->setObjectName(QStringLiteral("versionLine"));
+  row->addWidget(line, 1);
+  layout->addLayout(row);
+  return line;
+}
+
+}  // namespace qv
