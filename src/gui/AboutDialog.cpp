@@ -14,10 +14,7 @@ AboutDialog::AboutDialog(std::u16string_view version, QWidget* parent)
   setWindowTitle(Qs(kAboutTitle));
   auto* layout = new QVBoxLayout(this);
   versionLine_ = VersionRow(this, layout);
-  QPushButton* ok = NamedButton(this, QStringLiteral("OK"), QStringLiteral("okButton"));
-  ok->setDefault(true);
-  layout->addWidget(ok, 0, Qt::AlignHCenter);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  layout->addWidget(OkButton(this), 0, Qt::AlignHCenter);
   logic_.Open();
 }
 

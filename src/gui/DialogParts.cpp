@@ -1,6 +1,7 @@
 #include "gui/DialogParts.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,10 +26,23 @@ QLineEdit* NamedEdit(QWidget* parent, const QString& name, bool upperCase) {
   return edit;
 }
 
-QPushButton* NamedButton(QWidget* parent, const QString& text, const QString& name) {
-  auto* button = new QPushButton(text, parent);
-  button->setObjectName(name);
-  return button;
+QPushButton* OkButton(QDialog* dialog) {
+  auto* ok = new QPushButton(QStringLiteral("OK"), dialog);
+  ok->setObjectName(QStringLiteral("okButton"));
+  ok->setDefault(true);
+  QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+  return ok;
+}
+
+QHBoxLayout* OkCancelRow(QDialog* dialog, const QString& cancelCaption) {
+  auto* row = new QHBoxLayout;
+  row->addStretch();
+  row->addWidget(OkButton(dialog));
+  auto* cancel = new QPushButton(cancelCaption, dialog);
+  cancel->setObjectName(QStringLiteral("cancelButton"));
+  QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+  row->addWidget(cancel);
+  return row;
 }
 
 QLabel* VersionRow(QWidget* owner, QBoxLayout* layout) {

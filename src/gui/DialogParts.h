@@ -5,6 +5,8 @@
 #include <string_view>
 
 class QBoxLayout;
+class QDialog;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -20,8 +22,11 @@ inline std::u16string Us(const QString& text) { return text.toStdU16String(); }
 
 // A line edit named for the tests; letters typed into it become upper case when upperCase.
 QLineEdit* NamedEdit(QWidget* parent, const QString& name, bool upperCase);
-// A push button named for the tests.
-QPushButton* NamedButton(QWidget* parent, const QString& text, const QString& name);
+// The "OK" button (named "okButton"), the default one, wired to the dialog's accept().
+QPushButton* OkButton(QDialog* dialog);
+// A row of "OK" and the cancel button (named "cancelButton") with the given caption, at the
+// right, wired to the dialog's accept() and reject().
+QHBoxLayout* OkCancelRow(QDialog* dialog, const QString& cancelCaption);
 // The program's icon and the version line (named "versionLine") beside it, added to layout.
 QLabel* VersionRow(QWidget* owner, QBoxLayout* layout);
 

@@ -7,7 +7,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -58,20 +57,11 @@ NcMCEditDialog::NcMCEditDialog(PostStore& store, const SystemFiles& files,
   auto* right = new QVBoxLayout;
   right->addWidget(CutGroup());
   right->addWidget(ChuteGroup());
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  QPushButton* ok = NamedButton(this, QStringLiteral("OK"), QStringLiteral("okButton"));
-  QPushButton* cancel = NamedButton(this, QStringLiteral(u"ｷｬﾝｾﾙ"), QStringLiteral("cancelButton"));
-  ok->setDefault(true);
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
   right->addStretch();
-  right->addLayout(buttons);
+  right->addLayout(OkCancelRow(this, QStringLiteral(u"ｷｬﾝｾﾙ")));
   auto* columns = new QHBoxLayout(this);
   columns->addLayout(left);
   columns->addLayout(right);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(chute_, &QButtonGroup::idClicked, this, [this](int id) { logic_.SelectWorkChute(id); });
   logic_.Open();
 }

@@ -4,7 +4,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "gui/DialogParts.h"
@@ -24,17 +23,7 @@ ParameterDialog::ParameterDialog(Settings& settings, std::u16string_view version
   auto* versionGroup = new QGroupBox(QStringLiteral(u"バージョン情報"), this);
   versionLine_ = VersionRow(versionGroup, new QVBoxLayout(versionGroup));
   layout->addWidget(versionGroup);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  QPushButton* ok = NamedButton(this, QStringLiteral("OK"), QStringLiteral("okButton"));
-  QPushButton* cancel =
-      NamedButton(this, QStringLiteral(u"キャンセル"), QStringLiteral("cancelButton"));
-  ok->setDefault(true);
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
-  layout->addLayout(buttons);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  layout->addLayout(OkCancelRow(this, QStringLiteral(u"キャンセル")));
   logic_.Open();
 }
 

@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -48,16 +47,7 @@ TableEditorDialog::TableEditorDialog(QWidget* parent) : QDialog(parent) {
   groupLayout->addWidget(scroll);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(group);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  QPushButton* ok = NamedButton(this, QStringLiteral("OK"), QStringLiteral("okButton"));
-  QPushButton* cancel = NamedButton(this, QStringLiteral(u"ｷｬﾝｾﾙ"), QStringLiteral("cancelButton"));
-  ok->setDefault(true);
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
-  layout->addLayout(buttons);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  layout->addLayout(OkCancelRow(this, QStringLiteral(u"ｷｬﾝｾﾙ")));
   resize(620, 560);
 }
 

@@ -20,10 +20,7 @@ UnconvertibleDialog::UnconvertibleDialog(int32_t count, const std::vector<std::u
   list_->setObjectName(QStringLiteral("unconvertibleList"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(list_);
-  QPushButton* ok = NamedButton(this, QStringLiteral("OK"), QStringLiteral("okButton"));
-  ok->setDefault(true);
-  layout->addWidget(ok, 0, Qt::AlignHCenter);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  layout->addWidget(OkButton(this), 0, Qt::AlignHCenter);
   resize(560, 360);
   closedAtOnce_ = logic_.Open();
 }
