@@ -12,6 +12,7 @@ AboutDialog::AboutDialog(std::u16string_view version, QWidget* parent)
     : QDialog(parent), logic_(*this, version) {
   setObjectName(QStringLiteral("aboutDialog"));
   setWindowTitle(Qs(kAboutTitle));
+  setMinimumWidth(320);  // room for the title in the frame
   auto* layout = new QVBoxLayout(this);
   versionLine_ = VersionRow(this, layout);
   layout->addWidget(OkButton(this), 0, Qt::AlignHCenter);

@@ -14,6 +14,7 @@ ParameterDialog::ParameterDialog(Settings& settings, std::u16string_view version
     : QDialog(parent), logic_(settings, *this, version), resolution_(new QComboBox(this)) {
   setObjectName(QStringLiteral("parameterDialog"));
   setWindowTitle(Qs(kParameterTitle));
+  setMinimumWidth(320);  // room for the title in the frame
   resolution_->setObjectName(QStringLiteral("resolution"));
   auto* layout = new QVBoxLayout(this);
   auto* choice = new QHBoxLayout;
