@@ -109,6 +109,30 @@ class McDialogsTest : public QObject {
     QVERIFY(qv::test::ReadLines(PostPath().toStdU16String()) == expected);
   }
 
+  void conditionEditorTabOrderFollowsTheGroups() {
+    qv::PostStore store = SelectedStore();
+    qv::NcMCEditDialog dialog(store, files_, interaction_);
+    QStringList order;
+    for (QWidget* w = dialog.nextInFocusChain(); w != &dialog; w = w->nextInFocusChain()) {
+      if (qobject_cast<QLineEdit*>(w) != nullptr) order << w->objectName();
+    }
+    QStringList expected = {"material",  "thickness", "variable0", "variable1",
+                            "variable2", "variable3", "punch0",    "punch1",
+                            "marking0",  "marking2",  "marking1",  "cutSource"};
+    for (int i = 0; i < 4; ++i) {
+      expected << QStringLiteral("shapeCode%1").arg(i);
+      if (i < 3) expected << QStringLiteral("longSide%1").arg(i);
+    }
+    for (int i = 0; i < 4; ++i) {
+      expected << QStringLiteral("elementCode%1").arg(i);
+      if (i < 3)
+        expected << QStringLiteral("lineLength%1").arg(i) << QStringLiteral("arcRadius%1").arg(i);
+    }
+    expected << "chuteCode"
+             << "chuteMinLength";
+    QCOMPARE(order, expected);
+  }
+
   void conditionEditorCancelAndCloseLeaveTheFile() {
     const QByteArray before = Bytes(PostPath());
     qv::PostStore store = SelectedStore();
