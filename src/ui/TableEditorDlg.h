@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <utility>
 
 #include "convert/ConversionTable.h"
 #include "convert/TableEditor.h"

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <optional>
 
@@ -159,8 +160,18 @@ TEST_F(CNcMCEditDlgTest, AFailedSaveIsToldAndKeepsTheInputForALaterOk) {
   EXPECT_TRUE(SameLines(FileLines(), expected));
 }
 
+// The processor time of this process, which other work on a shared machine does not inflate.
+std::chrono::microseconds CpuTime() {
+  timespec now{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+  return std::chrono::seconds(now.tv_sec) + std::chrono::duration_cast<std::chrono::microseconds>(
+                                                std::chrono::nanoseconds(now.tv_nsec));
+}
+
 // Opening and saving stay responsive on a full post file. The bound holds for optimised builds;
-// unoptimised builds with sanitizers run some thirty times slower and only catch a runaway.
+// unoptimised builds with sanitizers run some thirty times slower and only catch a runaway. The
+// bound is on processor time (the wall time is printed beside it): on a loaded machine the wall
+// time measures the neighbours.
 TEST_F(CNcMCEditDlgTest, OpenAndOkOnAFullCapacityFileStayUnderTheBound) {
 #ifdef NDEBUG
   constexpr auto kBound = std::chrono::milliseconds(100);
@@ -172,19 +183,23 @@ TEST_F(CNcMCEditDlgTest, OpenAndOkOnAFullCapacityFileStayUnderTheBound) {
   Select(u"Post 10", lastMaterial, u"20.0");
   using Clock = std::chrono::steady_clock;
   const Clock::time_point start = Clock::now();
+  const std::chrono::microseconds cpuStart = CpuTime();
   dialog_.Open();
   const Clock::time_point opened = Clock::now();
+  const std::chrono::microseconds cpuOpened = CpuTime();
   ASSERT_EQ(view_.shown.condition.programVariables[0], lastMaterial + u"/20.0/1");
   view_.typed->programVariables[0] = u"A1";
   ASSERT_TRUE(dialog_.Ok());
   const Clock::time_point saved = Clock::now();
-  EXPECT_LT(opened - start, kBound);
-  EXPECT_LT(saved - opened, kBound);
-  std::printf("open %lld ms, save %lld ms\n",
-              static_cast<long long>(
-                  std::chrono::duration_cast<std::chrono::milliseconds>(opened - start).count()),
-              static_cast<long long>(
-                  std::chrono::duration_cast<std::chrono::milliseconds>(saved - opened).count()));
+  const std::chrono::microseconds cpuSaved = CpuTime();
+  EXPECT_LT(cpuOpened - cpuStart, kBound);
+  EXPECT_LT(cpuSaved - cpuOpened, kBound);
+  const auto ms = [](auto d) {
+    return static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(d).count());
+  };
+  std::printf("open %lld ms (processor %lld ms), save %lld ms (processor %lld ms)\n",
+              ms(opened - start), ms(cpuOpened - cpuStart), ms(saved - opened),
+              ms(cpuSaved - cpuOpened));
 }
 
 }  // namespace
