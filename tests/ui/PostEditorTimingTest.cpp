@@ -10,13 +10,23 @@
 namespace qv::test {
 namespace {
 
-// The operator notices a pause from about a tenth of a second. Sanitized debug builds run the
-// same code several times slower, so they get a wider budget.
-#ifdef QV_SLOW_BUILD
-constexpr auto kBudget = std::chrono::milliseconds(4000);
-#else
+// The operator notices a pause from about a tenth of a second. Sanitized and unoptimised builds
+// run several times slower and at the mercy of the machine's load: there the work is checked,
+// the time only in optimised builds.
 constexpr auto kBudget = std::chrono::milliseconds(100);
+#ifdef QV_SLOW_BUILD
+constexpr bool kTimed = false;
+#else
+constexpr bool kTimed = true;
 #endif
+
+void ExpectInBudget(std::chrono::milliseconds opening, std::chrono::milliseconds saving) {
+  ::testing::Test::RecordProperty("open_ms", static_cast<int>(opening.count()));
+  ::testing::Test::RecordProperty("save_ms", static_cast<int>(saving.count()));
+  if (!kTimed) return;
+  EXPECT_LT(opening, kBudget);
+  EXPECT_LT(saving, kBudget);
+}
 
 std::chrono::milliseconds Elapsed(const std::function<void()>& step) {
   const auto start = std::chrono::steady_clock::now();
@@ -64,10 +74,7 @@ TEST_F(PostEditorTimingTest, PostEditorOpensAndSavesAFullPostFileInTime) {
   const auto saving = Elapsed([&] { dialog.OnOk(); });
   ASSERT_TRUE(view.closed);
   EXPECT_EQ(FileLines().size(), FullCapacityPostFileLines().size());
-  EXPECT_LT(opening, kBudget);
-  EXPECT_LT(saving, kBudget);
-  RecordProperty("open_ms", static_cast<int>(opening.count()));
-  RecordProperty("save_ms", static_cast<int>(saving.count()));
+  ExpectInBudget(opening, saving);
 }
 
 TEST_F(PostEditorTimingTest, SpecialCodeEditorOpensAndSavesTenFullBlocksInTime) {
@@ -84,10 +91,7 @@ TEST_F(PostEditorTimingTest, SpecialCodeEditorOpensAndSavesTenFullBlocksInTime) 
   const auto saving = Elapsed([&] { dialog.OnOk(); });
   ASSERT_TRUE(view.closed);
   EXPECT_EQ(dialog.PageCount(), 10);
-  EXPECT_LT(opening, kBudget);
-  EXPECT_LT(saving, kBudget);
-  RecordProperty("open_ms", static_cast<int>(opening.count()));
-  RecordProperty("save_ms", static_cast<int>(saving.count()));
+  ExpectInBudget(opening, saving);
 }
 
 }  // namespace
