@@ -14,8 +14,6 @@
 namespace qv {
 namespace {
 
-constexpr int kTemplateCount = 14;
-
 // Object names of the fields, in PostField order.
 constexpr const char* kFieldNames[] = {
     "headLine1a",     "headLine1b",     "headLine2",    "coordinateSettingLine",
@@ -92,7 +90,8 @@ QLineEdit* PostEditorDialog::NewField(PostField field, int32_t row, QWidget* par
   if (IsTemplateField(field)) {
     templates_[static_cast<size_t>(Index(field))] = edit;
   } else {
-    codes_[static_cast<size_t>(Index(field) - kTemplateCount)][static_cast<size_t>(row)] = edit;
+    codes_[static_cast<size_t>(Index(field) - kPostTemplateFields)][static_cast<size_t>(row)] =
+        edit;
   }
   return edit;
 }
@@ -160,16 +159,21 @@ QWidget* PostEditorDialog::CodeGroup(const QString& caption, PostField from, Pos
   auto* grid = new QGridLayout(box);
   grid->setVerticalSpacing(2);
   for (int32_t row = 0; row < kSpecialCodeRows; ++row) {
-    grid->addWidget(NewField(from, row, box), row, 0);
+    QLineEdit* fromField = NewField(from, row, box);
+    QLineEdit* toField = NewField(to, row, box);
+    fromField->setMinimumWidth(96);
+    toField->setMinimumWidth(96);
+    grid->addWidget(fromField, row, 0);
     grid->addWidget(new QLabel(QStringLiteral(u"→"), box), row, 1);
-    grid->addWidget(NewField(to, row, box), row, 2);
+    grid->addWidget(toField, row, 2);
   }
   return box;
 }
 
 QLineEdit* PostEditorDialog::Field(PostFieldId id) const {
   if (IsTemplateField(id.field)) return templates_[static_cast<size_t>(Index(id.field))];
-  return codes_[static_cast<size_t>(Index(id.field) - kTemplateCount)][static_cast<size_t>(id.row)];
+  return codes_[static_cast<size_t>(Index(id.field) - kPostTemplateFields)]
+               [static_cast<size_t>(id.row)];
 }
 
 std::u16string PostEditorDialog::Text(PostFieldId id) const {

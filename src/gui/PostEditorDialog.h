@@ -42,7 +42,7 @@ class PostEditorDialog : public QDialog, public PostDlgView {
 
   SystemFiles files_;
   UserInteraction& interaction_;
-  std::array<QLineEdit*, 14> templates_{};
+  std::array<QLineEdit*, kPostTemplateFields> templates_{};
   std::array<std::array<QLineEdit*, kSpecialCodeRows>, 4> codes_{};
   CNcPostDlg logic_;
 };

@@ -54,9 +54,7 @@ void GiveSelection(const PostStore& store, CNcPostFile& file) {
 
 }  // namespace
 
-bool IsTemplateField(PostField field) {
-  return static_cast<int32_t>(field) <= static_cast<int32_t>(PostField::EndPart);
-}
+bool IsTemplateField(PostField field) { return static_cast<int32_t>(field) < kPostTemplateFields; }
 
 std::u16string TypedText(PostField field, std::u16string_view typed) {
   return IsTemplateField(field) ? ToUpperAscii(typed) : std::u16string(typed);

@@ -29,6 +29,9 @@ enum class PostField : int32_t {
   StringCodeTo,
 };
 
+// The template fields come first in PostField.
+inline constexpr int32_t kPostTemplateFields = 14;
+
 // One field of the post editor: a template (row 0) or a row of a special-code column.
 struct PostFieldId {
   PostField field = PostField::HeadLine1a;
