@@ -1,4 +1,6 @@
 // Opening and saving either post editor on a full-capacity post file stays responsive.
+#include <time.h>
+
 #include <chrono>
 #include <functional>
 
@@ -10,29 +12,36 @@
 namespace qv::test {
 namespace {
 
-// The operator notices a pause from about a tenth of a second. Sanitized and unoptimised builds
-// run several times slower and at the mercy of the machine's load: there the work is checked,
-// the time only in optimised builds.
-constexpr auto kBudget = std::chrono::milliseconds(100);
+// The operator notices a pause from about a tenth of a second. The budget is held by the
+// processor time of the step, which a machine shared with other jobs does not inflate (the wall
+// time, disk waits included, is recorded beside it). Sanitized and unoptimised builds run
+// several times slower: there the work is checked, the time only in optimised builds.
+constexpr auto kBudget = std::chrono::microseconds(100000);
 #ifdef QV_SLOW_BUILD
 constexpr bool kTimed = false;
 #else
 constexpr bool kTimed = true;
 #endif
 
-void ExpectInBudget(std::chrono::milliseconds opening, std::chrono::milliseconds saving) {
-  ::testing::Test::RecordProperty("open_ms", static_cast<int>(opening.count()));
-  ::testing::Test::RecordProperty("save_ms", static_cast<int>(saving.count()));
-  if (!kTimed) return;
-  EXPECT_LT(opening, kBudget);
-  EXPECT_LT(saving, kBudget);
+std::chrono::microseconds ThreadTime() {
+  timespec now{};
+  ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return std::chrono::seconds(now.tv_sec) + std::chrono::duration_cast<std::chrono::microseconds>(
+                                                std::chrono::nanoseconds(now.tv_nsec));
 }
 
-std::chrono::milliseconds Elapsed(const std::function<void()>& step) {
-  const auto start = std::chrono::steady_clock::now();
+// Runs step, records its processor and wall times as name_cpu_us and name_wall_us and checks
+// the processor time against the budget.
+void ExpectInBudget(const std::string& name, const std::function<void()>& step) {
+  const auto wallStart = std::chrono::steady_clock::now();
+  const auto cpuStart = ThreadTime();
   step();
-  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
-                                                               start);
+  const auto cpu = ThreadTime() - cpuStart;
+  const auto wall = std::chrono::duration_cast<std::chrono::microseconds>(
+      std::chrono::steady_clock::now() - wallStart);
+  ::testing::Test::RecordProperty(name + "_cpu_us", static_cast<int>(cpu.count()));
+  ::testing::Test::RecordProperty(name + "_wall_us", static_cast<int>(wall.count()));
+  if (kTimed) EXPECT_LT(cpu, kBudget) << name;
 }
 
 class NullPostView : public PostDlgView {
@@ -70,11 +79,14 @@ class PostEditorTimingTest : public PostFileFixture {
 TEST_F(PostEditorTimingTest, PostEditorOpensAndSavesAFullPostFileInTime) {
   NullPostView view;
   CNcPostDlg dialog(view, store_, files_, interaction_, u"Post 10");
-  const auto opening = Elapsed([&] { dialog.Open(); });
-  const auto saving = Elapsed([&] { dialog.OnOk(); });
+  ExpectInBudget("open", [&] { dialog.Open(); });
+  ExpectInBudget("save", [&] { dialog.OnOk(); });
   ASSERT_TRUE(view.closed);
   EXPECT_EQ(FileLines().size(), FullCapacityPostFileLines().size());
-  ExpectInBudget(opening, saving);
+  // Cancel reloads the last post of the file.
+  CNcPostDlg again(view, store_, files_, interaction_, u"Post 10");
+  ExpectInBudget("cancel", [&] { again.OnCancel(); });
+  EXPECT_EQ(store_.record.headLine2, u"G90");
 }
 
 TEST_F(PostEditorTimingTest, SpecialCodeEditorOpensAndSavesTenFullBlocksInTime) {
@@ -87,11 +99,10 @@ TEST_F(PostEditorTimingTest, SpecialCodeEditorOpensAndSavesTenFullBlocksInTime) 
   WriteFile(SystemFile(u"Quorvalen1.pst"), codes);
   NullPairView view;
   NcPostDlg2 dialog(view, files_, interaction_, u"Post 10");
-  const auto opening = Elapsed([&] { dialog.Open(); });
-  const auto saving = Elapsed([&] { dialog.OnOk(); });
+  ExpectInBudget("open", [&] { dialog.Open(); });
+  ExpectInBudget("save", [&] { dialog.OnOk(); });
   ASSERT_TRUE(view.closed);
   EXPECT_EQ(dialog.PageCount(), 10);
-  ExpectInBudget(opening, saving);
 }
 
 }  // namespace
