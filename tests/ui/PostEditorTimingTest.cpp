@@ -41,7 +41,9 @@ void ExpectInBudget(const std::string& name, const std::function<void()>& step) 
       std::chrono::steady_clock::now() - wallStart);
   ::testing::Test::RecordProperty(name + "_cpu_us", static_cast<int>(cpu.count()));
   ::testing::Test::RecordProperty(name + "_wall_us", static_cast<int>(wall.count()));
-  if (kTimed) EXPECT_LT(cpu, kBudget) << name;
+  if (kTimed) {
+    EXPECT_LT(cpu, kBudget) << name;
+  }
 }
 
 class NullPostView : public PostDlgView {
