@@ -9,9 +9,11 @@
 namespace qv {
 namespace {
 
+// A line without a blank has nothing to find: the whole line is the replacement, as the
+// conversion's dictionary rewrite reads it.
 SpecialCodePair SplitPair(std::u16string_view line) {
   const size_t space = line.find(u' ');
-  if (space == std::u16string_view::npos) return {std::u16string(line), {}};
+  if (space == std::u16string_view::npos) return {{}, std::u16string(line)};
   return {std::u16string(line.substr(0, space)), std::u16string(line.substr(space + 1))};
 }
 

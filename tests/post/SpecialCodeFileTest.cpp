@@ -61,6 +61,14 @@ TEST_F(SpecialCodeFileTest, ReadFindsThePostsPairsAndReportsEachFailure) {
   EXPECT_EQ(file.ReadSpecialCodes(u"B", pairs), SpecialCodeStatus::ReadFailed);
 }
 
+TEST_F(SpecialCodeFileTest, PairLineWithoutBlankIsAllRightSide) {
+  // As the conversion reads it: no blank means no text to find, so the pair does nothing.
+  WriteFile(CodePath(), Cat({"A", "3", "M30", "G70 ", "X Y Z"}, Unused(9)));
+  std::vector<SpecialCodePair> pairs;
+  ASSERT_EQ(Codes().ReadSpecialCodes(u"A", pairs), SpecialCodeStatus::Ok);
+  EXPECT_EQ(pairs, (std::vector<SpecialCodePair>{{u"", u"M30"}, {u"G70", u""}, {u"X", u"Y Z"}}));
+}
+
 TEST(SpecialCodeMessageTest, EachFailureHasItsMessage) {
   EXPECT_EQ(SpecialCodeMessage(SpecialCodeStatus::Ok), u"");
   EXPECT_EQ(SpecialCodeMessage(SpecialCodeStatus::InitFailed), u"初期化に失敗しました");
