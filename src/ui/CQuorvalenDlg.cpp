@@ -77,15 +77,14 @@ bool CQuorvalenDlg::Open() {
   fields.thicknessName = thicknesses_.text;
   view_.ShowFields(fields);
   ApplyEnabling();
-  if (app_.StartMode() != kStartNormal) {
-    Input();
-    if (IsAutomatic()) {
-      ConvertAndTransfer();
-      return Close() == 0;
-    }
+  if (app_.StartMode() == kStartNormal) {
+    RestoreWindow();
+    return false;
   }
-  RestoreWindow();
-  return false;
+  Input();
+  if (!IsAutomatic()) return false;
+  ConvertAndTransfer();
+  return Close() == 0;
 }
 
 void CQuorvalenDlg::FillLists() {

@@ -98,7 +98,7 @@ void CQuorvalenDlg::EditParameters() { view_.RunParameters(); }
 
 void CQuorvalenDlg::ShowVersion() { view_.RunAbout(); }
 
-// The saved position first; an attended window then takes its saved rectangle.
+// The saved position; a normal start then takes the saved rectangle (RestoreWindow).
 void CQuorvalenDlg::PlaceOnOpen() {
   const std::u16string& profile = app_.CurrentSettings().profilePath;
   const ScreenPoint saved{ReadProfileInt(profile, kRect, u"X", 0),

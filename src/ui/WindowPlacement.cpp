@@ -23,8 +23,8 @@ ScreenRect RestoredRect(const ScreenRect& saved, const ScreenAreas& areas) {
   return CornersInside(saved, areas.workArea) ? saved : areas.screen;
 }
 
-int32_t ClampSplitter(int32_t splitter, int32_t clientHeight) {
-  return std::clamp(splitter, clientHeight / 10, clientHeight * 9 / 10);
+int32_t ClampSplitter(int32_t splitter, int32_t listsTop, int32_t clientHeight) {
+  return std::clamp(splitter, listsTop + clientHeight / 10, listsTop + clientHeight * 9 / 10);
 }
 
 bool InSplitterBand(int32_t y, int32_t splitter) {
