@@ -1,4 +1,5 @@
-#include <QListWidget>
+#include <QListView>
+#include <QPushButton>
 #include <QTest>
 
 #include "gui/MainWindow.h"
@@ -7,14 +8,18 @@ class MainWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void opensWithTitleAndEmptyListing() {
+  void opensWithTitleEmptyListingsAndNoTransferButton() {
     qv::MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.windowTitle(), QStringLiteral(u"ＮＣデータ変換"));
-    auto* listing = window.findChild<QListWidget*>(QStringLiteral("sourceListing"));
-    QVERIFY(listing != nullptr);
-    QCOMPARE(listing->count(), 0);
+    for (const char* name : {"lineNumbers", "dataLines"}) {
+      auto* listing = window.findChild<QListView*>(QLatin1String(name));
+      QVERIFY(listing != nullptr);
+      QCOMPARE(listing->model()->rowCount(), 0);
+    }
+    QVERIFY(window.findChild<QWidget*>(QStringLiteral("previewArea")) != nullptr);
+    QVERIFY(!window.Form().transfer->isVisible());
     window.reject();
     QVERIFY(!window.isVisible());
   }
