@@ -26,7 +26,12 @@ QListView* MakeList(QWidget* parent, ListingModel* model, const QString& name) {
   view->setUniformItemSizes(true);
   view->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
   view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  view->setFont(QFont(QStringLiteral("Monospace")));
+  // One fixed font for both lists keeps their rows level; "%5d" fits the 40-pixel column.
+  QFont font(QStringLiteral("Monospace"));
+  font.setStyleHint(QFont::TypeWriter);
+  font.setPixelSize(11);
+  view->setFont(font);
+  view->setTextElideMode(Qt::ElideNone);
   return view;
 }
 

@@ -1,5 +1,7 @@
 // The main dialog's controls beyond the run: the enabling rules, the editors it opens, and the
 // window placement it reads on opening and writes on closing.
+#include <algorithm>
+
 #include "app/StartArguments.h"
 #include "nctext/ProfileFile.h"
 #include "ui/CQuorvalenDlg.h"

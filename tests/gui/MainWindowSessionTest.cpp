@@ -226,6 +226,7 @@ class MainWindowSessionTest : public QObject {
       const qv::MainForm& f = window.Form();
       QVERIFY(f.transfer->isVisible());
       QVERIFY(f.transferIcon->isVisible());
+      SaveScreenshot(window, QStringLiteral("main_forwarding"));
       QCOMPARE(Rows(window.Listings()->Lines()), FileLines(first));
       AnswerNext(QMessageBox::Ok, told, QStringLiteral("message_transferred"));
       f.transfer->click();

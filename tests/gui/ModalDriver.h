@@ -39,20 +39,18 @@ inline QWidget* ShownMainWindow() {
 }
 
 // Notes the texts of the next `count` message boxes, saving each as a screenshot named
-// `name` (numbered after the first), and presses `button` on each.
+// `name` (the second and later with their number), and presses `button` on each.
 inline void AnswerNext(QMessageBox::StandardButton button, std::vector<QString>& texts,
-                       const QString& name = {}, int count = 1) {
-  OnNextModal([button, &texts, name, count](QWidget* widget) {
+                       const QString& name = {}, int count = 1, int number = 1) {
+  OnNextModal([button, &texts, name, count, number](QWidget* widget) {
     auto* box = qobject_cast<QMessageBox*>(widget);
     if (box == nullptr) {
       widget->close();
       return;
     }
     texts.push_back(box->text());
-    if (!name.isEmpty()) {
-      SaveScreenshot(*box, texts.size() > 1 ? name + QString::number(texts.size()) : name);
-    }
-    if (count > 1) AnswerNext(button, texts, name, count - 1);
+    if (!name.isEmpty()) SaveScreenshot(*box, number > 1 ? name + QString::number(number) : name);
+    if (count > 1) AnswerNext(button, texts, name, count - 1, number + 1);
     box->button(button)->click();
   });
 }
