@@ -8,6 +8,7 @@
 #include "convert/CNcFileIO.h"
 #include "engine/CQuorvalenDB.h"
 #include "post/CNcPostFile.h"
+#include "post/PlainNameList.h"
 #include "ui/MainView.h"
 #include "ui/ResultCodes.h"
 
@@ -92,6 +93,12 @@ class CQuorvalenDlg {
   bool SavePost(PostSaveMode mode);
   bool RequireLists(int32_t depth);
   void FinishConditionEdit(PostSaveMode mode);
+  struct ConditionControls {
+    PlainNameList materials;
+    PlainNameList thicknesses;
+  };
+  ConditionControls MakeConditionControls();
+  void TellConditionRefusal();
   void ShowListing(int32_t mode, const LineList& lines);
   void ShowUnconvertible();
   int32_t CheckRegistered(ListKind which, int32_t mode);

@@ -32,6 +32,12 @@ int32_t CountNames(const Table& names) {
   return count;
 }
 
+// The item the operator picked; nullptr for an index outside the list.
+const std::u16string* Picked(const DropDown& list, int32_t index) {
+  if (index < 0 || index >= static_cast<int32_t>(list.items.size())) return nullptr;
+  return &list.items[static_cast<size_t>(index)];
+}
+
 }  // namespace
 
 void CQuorvalenDlg::LoadPost(PostLoadMode mode) {
@@ -174,15 +180,11 @@ void CQuorvalenDlg::FinishConditionEdit(PostSaveMode mode) {
 
 void CQuorvalenDlg::AddCondition() {
   if (!RequireLists(1)) return;
-  const PostStore& store = app_.Posts();
-  const ConversionOptions fields = view_.Fields();
-  PlainNameList materials =
-      ControlOf(materials_, true, store.material.newName, fields.materialName);
-  PlainNameList thicknesses =
-      ControlOf(thicknesses_, true, store.thickness.newName, fields.thicknessName);
+  ConditionControls controls = MakeConditionControls();
   CMTControl& lists = app_.MaterialLists();
-  if (lists.AddMaterialThickness(materials, thicknesses) == MaterialThicknessAdd::Refused) {
-    // A refused add names the list that refused; an existing material is no refusal by itself.
+  if (lists.AddMaterialThickness(controls.materials, controls.thicknesses) ==
+      MaterialThicknessAdd::Refused) {
+    // A listed material is no refusal by itself: the thickness says why when it has a reason.
     const std::u16string message =
         lists.ThicknessMessage().empty() ? lists.MaterialMessage() : lists.ThicknessMessage();
     return Tell(message);
@@ -192,18 +194,10 @@ void CQuorvalenDlg::AddCondition() {
 
 void CQuorvalenDlg::ChangeCondition() {
   if (!RequireLists(3)) return;
-  const PostStore& store = app_.Posts();
-  const ConversionOptions fields = view_.Fields();
-  PlainNameList materials =
-      ControlOf(materials_, true, store.material.newName, fields.materialName);
-  PlainNameList thicknesses =
-      ControlOf(thicknesses_, true, store.thickness.newName, fields.thicknessName);
-  CMTControl& lists = app_.MaterialLists();
-  if (lists.ChangeMaterialThickness(materials, thicknesses) == MaterialThicknessChange::Refused) {
-    for (const std::u16string& message : {lists.MaterialMessage(), lists.ThicknessMessage()}) {
-      if (!message.empty()) Tell(message);
-    }
-    return;
+  ConditionControls controls = MakeConditionControls();
+  if (app_.MaterialLists().ChangeMaterialThickness(controls.materials, controls.thicknesses) ==
+      MaterialThicknessChange::Refused) {
+    return TellConditionRefusal();
   }
   FinishConditionEdit(PostSaveMode::SaveRenameMaterial);
 }
@@ -211,34 +205,42 @@ void CQuorvalenDlg::ChangeCondition() {
 void CQuorvalenDlg::DeleteCondition() {
   if (!RequireLists(3)) return;
   if (!Ask(QuestionKind::OkCancel, u"削除しますか？")) return;
-  const PostStore& store = app_.Posts();
-  const ConversionOptions fields = view_.Fields();
-  PlainNameList materials =
-      ControlOf(materials_, true, store.material.newName, fields.materialName);
-  PlainNameList thicknesses =
-      ControlOf(thicknesses_, true, store.thickness.newName, fields.thicknessName);
-  CMTControl& lists = app_.MaterialLists();
-  lists.SetMaterialSelection(store.material.newName, store.material.newName);
-  lists.SetThicknessSelection(store.thickness.newName, store.thickness.newName);
-  if (lists.DeleteMaterialThickness(materials, thicknesses) == MaterialThicknessDelete::Refused) {
-    for (const std::u16string& message : {lists.MaterialMessage(), lists.ThicknessMessage()}) {
-      if (!message.empty()) Tell(message);
-    }
-    return;
+  ConditionControls controls = MakeConditionControls();
+  if (app_.MaterialLists().DeleteMaterialThickness(controls.materials, controls.thicknesses) ==
+      MaterialThicknessDelete::Refused) {
+    return TellConditionRefusal();
   }
   FinishConditionEdit(PostSaveMode::SaveDeleteCondition);
 }
 
+// The two lists as the operator left them, the list classes on the shown selection.
+CQuorvalenDlg::ConditionControls CQuorvalenDlg::MakeConditionControls() {
+  const PostStore& store = app_.Posts();
+  const ConversionOptions fields = view_.Fields();
+  CMTControl& lists = app_.MaterialLists();
+  lists.SetMaterialSelection(store.material.newName, store.material.newName);
+  lists.SetThicknessSelection(store.thickness.newName, store.thickness.newName);
+  return {ControlOf(materials_, true, store.material.newName, fields.materialName),
+          ControlOf(thicknesses_, true, store.thickness.newName, fields.thicknessName)};
+}
+
+void CQuorvalenDlg::TellConditionRefusal() {
+  const CMTControl& lists = app_.MaterialLists();
+  for (const std::u16string& message : {lists.MaterialMessage(), lists.ThicknessMessage()}) {
+    if (!message.empty()) Tell(message);
+  }
+}
+
 void CQuorvalenDlg::SelectPost(int32_t index) {
-  if (index < 0 || index >= static_cast<int32_t>(posts_.items.size())) return;
+  const std::u16string* chosen = Picked(posts_, index);
+  if (chosen == nullptr) return;
   postIndex_ = index;
   PostStore& store = app_.Posts();
-  const std::u16string& chosen = posts_.items[static_cast<size_t>(index)];
-  if (chosen == store.post.newName) return;
+  if (*chosen == store.post.newName) return;
   TakeOptions(view_.Fields(), app_.StartMode(), store, app_.CurrentSettings());
   store.post = {store.lastLoadedPost, store.lastLoadedPost};
   SavePost(PostSaveMode::SaveLoadedPost);
-  store.post = {chosen, chosen};
+  store.post = {*chosen, *chosen};
   store.material = {};
   store.thickness = {};
   LoadPost(PostLoadMode::PostChosen);
@@ -246,22 +248,20 @@ void CQuorvalenDlg::SelectPost(int32_t index) {
 }
 
 void CQuorvalenDlg::SelectMaterial(int32_t index) {
-  if (index < 0 || index >= static_cast<int32_t>(materials_.items.size())) return;
+  const std::u16string* chosen = Picked(materials_, index);
   PostStore& store = app_.Posts();
-  const std::u16string& chosen = materials_.items[static_cast<size_t>(index)];
-  if (chosen == store.material.newName) return;
-  store.material = {chosen, chosen};
+  if (chosen == nullptr || *chosen == store.material.newName) return;
+  store.material = {*chosen, *chosen};
   store.thickness = {};
   LoadPost(PostLoadMode::MaterialChosen);
   Refresh();
 }
 
 void CQuorvalenDlg::SelectThickness(int32_t index) {
-  if (index < 0 || index >= static_cast<int32_t>(thicknesses_.items.size())) return;
+  const std::u16string* chosen = Picked(thicknesses_, index);
   PostStore& store = app_.Posts();
-  const std::u16string& chosen = thicknesses_.items[static_cast<size_t>(index)];
-  if (chosen == store.thickness.newName) return;
-  store.thickness = {chosen, chosen};
+  if (chosen == nullptr || *chosen == store.thickness.newName) return;
+  store.thickness = {*chosen, *chosen};
   LoadPost(PostLoadMode::ThicknessChosen);
   Refresh();
 }
