@@ -24,7 +24,8 @@ ScreenRect RestoredRect(const ScreenRect& saved, const ScreenAreas& areas) {
 }
 
 int32_t ClampSplitter(int32_t splitter, int32_t listsTop, int32_t clientHeight) {
-  return std::clamp(splitter, listsTop + clientHeight / 10, listsTop + clientHeight * 9 / 10);
+  const int32_t low = std::max(listsTop, clientHeight / 10);
+  return std::clamp(splitter, low, std::max(low, clientHeight * 9 / 10));
 }
 
 bool InSplitterBand(int32_t y, int32_t splitter) {

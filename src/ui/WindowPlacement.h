@@ -43,8 +43,8 @@ bool CornersInside(const ScreenRect& rect, const ScreenRect& area);
 ScreenPoint OpeningPosition(ScreenPoint saved, const ScreenRect& screen);
 // The saved rectangle when both its corners lie in the work area, else the whole screen.
 ScreenRect RestoredRect(const ScreenRect& saved, const ScreenAreas& areas);
-// The lists' bottom edge, so that the lists (from listsTop) take between a tenth and nine tenths
-// of the client height.
+// The lists' bottom edge, kept between a tenth and nine tenths of the client height (so the
+// preview below never vanishes) and never above the lists' top.
 int32_t ClampSplitter(int32_t splitter, int32_t listsTop, int32_t clientHeight);
 // The band the operator drags the splitter by: 30 pixels above to 15 below the lists' bottom.
 bool InSplitterBand(int32_t y, int32_t splitter);

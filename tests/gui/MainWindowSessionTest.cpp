@@ -83,8 +83,12 @@ class MainWindowSessionTest : public QObject {
     qv::GuiToolkit toolkit(argc, nullptr);
     qv::GuiHost host(toolkit);
     qv::CQuorvalenApp app(host, {Utf16(home_.path()), runtime_.path().toStdString()});
-    OnceShown(ShownMainWindow,
-              [session](QWidget* window) { session(*static_cast<qv::MainWindow*>(window)); });
+    OnceShown(ShownMainWindow, [session](QWidget* shown) {
+      auto& window = *static_cast<qv::MainWindow*>(shown);
+      session(window);
+      // A session that failed before closing the window must not leave the run waiting.
+      if (window.isVisible()) window.done(QDialog::Rejected);
+    });
     return app.Run(commandLine);
   }
 

@@ -265,9 +265,11 @@ TEST_F(MainDialogTest, WindowOpensWhereItWasLeftWhileThatIsOnTheScreen) {
 }
 
 TEST(WindowPlacementTest, SplitterAndCornersStayWithinTheirBounds) {
-  EXPECT_EQ(ClampSplitter(10, 50, 700), 120);
-  EXPECT_EQ(ClampSplitter(900, 50, 700), 680);
+  EXPECT_EQ(ClampSplitter(10, 50, 700), 70);
+  EXPECT_EQ(ClampSplitter(900, 50, 700), 630);
   EXPECT_EQ(ClampSplitter(300, 50, 700), 300);
+  EXPECT_EQ(ClampSplitter(10, 90, 700), 90);  // a short window keeps the lists' top
+  EXPECT_EQ(ClampSplitter(900, 90, 60), 90);
   EXPECT_TRUE(InSplitterBand(270, 300));
   EXPECT_TRUE(InSplitterBand(315, 300));
   EXPECT_FALSE(InSplitterBand(269, 300));
