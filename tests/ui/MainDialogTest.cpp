@@ -25,7 +25,15 @@ class FakeView : public HeadlessView {
  public:
   bool RunPostEditor() override { return ++editorRuns, false; }
   bool RunConditionEditor() override { return ++editorRuns, false; }
+  // The operator fills the last row of the set shown and leaves with OK.
+  bool RunInputTable(int32_t set, std::vector<std::u16string>& a,
+                     std::vector<std::u16string>& b) override {
+    tableSet = set;
+    a.back() = u"A" + b.front();
+    return true;
+  }
   int editorRuns = 0;
+  int32_t tableSet = -1;
 };
 
 // Runs the operator's session on the opened dialog, inside the whole start-up.
@@ -209,6 +217,20 @@ TEST_F(MainDialogTest, EditorsOpenOnlyOnRegisteredNames) {
     dialog.EditConditions();
     dialog.EditPost();
     EXPECT_EQ(View().editorRuns, 2);
+  });
+}
+
+TEST_F(MainDialogTest, InputTableEditsTheSetOfTheSelectedPost) {
+  Run([&](CQuorvalenApp& app, CQuorvalenDlg& dialog) {
+    auto& settings = app.CurrentSettings();
+    settings.inputConversionB[40] = u"B";
+    Fields().postName = kLx;
+    dialog.SelectPost(1);
+    dialog.EditInputTable();
+    EXPECT_EQ(View().tableSet, 1);
+    EXPECT_EQ(settings.inputConversionA[79], u"AB");
+    EXPECT_EQ(settings.inputConversionA[39], u"");
+    EXPECT_EQ(settings.inputConversionA[80], u"");
   });
 }
 
