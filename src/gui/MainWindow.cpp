@@ -1,26 +1,183 @@
 #include "gui/MainWindow.h"
 
-#include <QListWidget>
+#include <QAbstractButton>
+#include <QAction>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
+#include "gui/ListingPane.h"
+#include "ui/CQuorvalenDlg.h"
+
 namespace qv {
+namespace {
+
+constexpr int kMargin = 7;
+
+ScreenRect RectOf(const QRect& rect) {
+  return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+}
+
+// The name lists take typed letters as upper case, as they are entered.
+void UpperCaseTyping(QComboBox* list) {
+  QLineEdit* edit = list->lineEdit();
+  QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
+    const QString upper = text.toUpper();
+    if (upper == text) return;
+    const int cursor = edit->cursorPosition();
+    edit->setText(upper);
+    edit->setCursorPosition(cursor);
+  });
+}
+
+}  // namespace
 
 QString MainWindowTitle() { return QStringLiteral(u"ＮＣデータ変換"); }
 
 MainWindow::MainWindow(QWidget* parent)
     : QDialog(parent),
-      listing_(new QListWidget(this)),
-      transfer_(new QPushButton(QStringLiteral(u"変換　データ転送　実行"), this)) {
+      listings_(new ListingPane(this)),
+      version_(new QAction(QStringLiteral(u"ﾊﾞｰｼﾞｮﾝ情報(Drevmark) (&A)..."), this)) {
   setObjectName(QStringLiteral("mainWindow"));
   setWindowTitle(MainWindowTitle());
-  listing_->setObjectName(QStringLiteral("sourceListing"));
-  auto* layout = new QVBoxLayout(this);
-  transfer_->setObjectName(QStringLiteral("transferButton"));
-  transfer_->hide();
-  layout->addWidget(transfer_);
-  layout->addWidget(listing_);
-  resize(640, 480);
+  setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
+  listings_->setObjectName(QStringLiteral("listings"));
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+  layout->setSpacing(kMargin);
+  layout->addWidget(BuildLeftColumn(this, form_), 0, Qt::AlignTop);
+  auto* right = new QVBoxLayout;
+  right->setSpacing(kMargin);
+  right->addWidget(BuildTypeGroup(this, form_), 0, Qt::AlignRight);
+  right->addWidget(listings_, 1);
+  layout->addLayout(right, 1);
+  for (QComboBox* list : {form_.posts, form_.materials, form_.thicknesses}) UpperCaseTyping(list);
+  // Without a system menu the version entry lives in the window's context menu.
+  version_->setObjectName(QStringLiteral("versionAction"));
+  addAction(version_);
+  setContextMenuPolicy(Qt::ActionsContextMenu);
+  ShowTransfer(false);
+  resize(1024, 768);
 }
+
+void MainWindow::Attach(CQuorvalenDlg& dialog) {
+  dialog_ = &dialog;
+  ConnectButtons(dialog);
+  ConnectOptions(dialog);
+}
+
+void MainWindow::ConnectButtons(CQuorvalenDlg& dialog) {
+  const auto on = [this](QAbstractButton* button, auto action) {
+    connect(button, &QAbstractButton::clicked, this, action);
+  };
+  on(form_.input, [&dialog] { dialog.Input(); });
+  on(form_.convert, [&dialog] { dialog.RunConversion(); });
+  on(form_.output, [&dialog] { dialog.Output(); });
+  on(form_.transfer, [&dialog] { dialog.ConvertAndTransfer(); });
+  on(form_.postButtons[0], [&dialog] { dialog.AddPost(); });
+  on(form_.postButtons[1], [&dialog] { dialog.ChangePost(); });
+  on(form_.postButtons[2], [&dialog] { dialog.DeletePost(); });
+  on(form_.conditionButtons[0], [&dialog] { dialog.AddCondition(); });
+  on(form_.conditionButtons[1], [&dialog] { dialog.ChangeCondition(); });
+  on(form_.conditionButtons[2], [&dialog] { dialog.DeleteCondition(); });
+  on(form_.inputTable, [&dialog] { dialog.EditInputTable(); });
+  on(form_.postEditor, [&dialog] { dialog.EditPost(); });
+  on(form_.conditionEditor, [&dialog] { dialog.EditConditions(); });
+  on(form_.stringTable, [&dialog] { dialog.EditStringTable(); });
+  on(form_.parameters, [&dialog] { dialog.EditParameters(); });
+  on(form_.close, [this, &dialog] {
+    if (dialog.Close(CloseBy::Button) == 0) accept();
+  });
+  connect(version_, &QAction::triggered, this, [&dialog] { dialog.ShowVersion(); });
+}
+
+void MainWindow::ConnectOptions(CQuorvalenDlg& dialog) {
+  connect(form_.posts, &QComboBox::activated, this, [&dialog](int i) { dialog.SelectPost(i); });
+  connect(form_.materials, &QComboBox::activated, this,
+          [&dialog](int i) { dialog.SelectMaterial(i); });
+  connect(form_.thicknesses, &QComboBox::activated, this,
+          [&dialog](int i) { dialog.SelectThickness(i); });
+  connect(form_.coordinateMode, &QButtonGroup::idClicked, this,
+          [&dialog](int id) { dialog.SetCoordinateMode(id); });
+  connect(form_.g93Mode, &QButtonGroup::idClicked, this,
+          [&dialog](int id) { dialog.SetG93Mode(id); });
+  connect(form_.conversionType, &QButtonGroup::idClicked, this,
+          [&dialog](int id) { dialog.SetConversionType(id); });
+  connect(form_.g93Code, &QLineEdit::editingFinished, this, [&dialog] { dialog.TakeG93Code(); });
+}
+
+void MainWindow::reject() {
+  if (dialog_ != nullptr && dialog_->Close(CloseBy::Window) != 0) return;
+  QDialog::reject();
+}
+
+void MainWindow::ShowListing(const Listing& listing) { listings_->Show(listing); }
+
+void MainWindow::EnableConvert(bool enabled) { form_.convert->setEnabled(enabled); }
+
+void MainWindow::SetTitle(const std::u16string& title) {
+  setWindowTitle(QString::fromStdU16String(title));
+}
+
+void MainWindow::EnableControl(MainControl control, bool enabled) {
+  for (QWidget* widget : form_.controls[static_cast<size_t>(control)]) widget->setEnabled(enabled);
+}
+
+void MainWindow::ShowTransfer(bool shown) {
+  form_.transfer->setVisible(shown);
+  form_.transferIcon->setVisible(shown);
+}
+
+ScreenAreas MainWindow::Screen() const {
+  const QScreen* shown = screen();
+  return {RectOf(shown->geometry()), RectOf(shown->availableGeometry())};
+}
+
+WindowFrame MainWindow::Frame() const {
+  return {{pos().x(), pos().y()}, RectOf(geometry()), isMaximized(), listings_->Splitter()};
+}
+
+void MainWindow::MoveTo(ScreenPoint position) { move(position.x, position.y); }
+
+void MainWindow::PlaceWindow(const WindowFrame& frame) {
+  setGeometry(frame.rect.left, frame.rect.top, frame.rect.right - frame.rect.left,
+              frame.rect.bottom - frame.rect.top);
+  maximizeOnShow_ = frame.maximized;
+  listings_->SetSplitter(frame.splitter);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (maximizeOnShow_) setWindowState(windowState() | Qt::WindowMaximized);
+  maximizeOnShow_ = false;
+  UpdateSplitterBounds();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  UpdateSplitterBounds();
+}
+
+void MainWindow::UpdateSplitterBounds() {
+  listings_->SetClientHeight(height(), listings_->geometry().top());
+}
+
+// The editors and small dialogs are wired in as they are finished; until then each counts as
+// closed with Cancel.
+bool MainWindow::RunPostEditor() { return false; }
+bool MainWindow::RunConditionEditor() { return false; }
+bool MainWindow::RunInputTable(int32_t, std::vector<std::u16string>&,
+                               std::vector<std::u16string>&) {
+  return false;
+}
+bool MainWindow::RunStringTable() { return false; }
+bool MainWindow::RunParameters() { return false; }
+void MainWindow::RunAbout() {}
 
 }  // namespace qv

@@ -64,16 +64,23 @@ bool CQuorvalenDlg::Ask(QuestionKind kind, const std::u16string& text) {
 }
 
 bool CQuorvalenDlg::Open() {
+  view_.ShowTransfer(app_.StartMode() != kStartNormal);
   ownTitle_ = kDialogTitle;
   view_.SetTitle(ownTitle_);
   FillLists();
+  SyncNameLists();
+  PlaceOnOpen();
   ConversionOptions fields = view_.Fields();
   ShowOptions(app_.Posts().record, app_.CurrentSettings(), fields);
   fields.postName = posts_.text;
   fields.materialName = materials_.text;
   fields.thicknessName = thicknesses_.text;
   view_.ShowFields(fields);
-  if (app_.StartMode() == kStartNormal) return false;
+  ApplyEnabling();
+  if (app_.StartMode() == kStartNormal) {
+    RestoreWindow();
+    return false;
+  }
   Input();
   if (!IsAutomatic()) return false;
   ConvertAndTransfer();
@@ -199,7 +206,7 @@ void CQuorvalenDlg::ConvertAndTransfer() {
   }
 }
 
-int32_t CQuorvalenDlg::Close() {
+int32_t CQuorvalenDlg::Close(CloseBy by) {
   if (!TakeFields()) return -1;
   if (const int32_t request = ForwardingRequest(); request != 0) {
     if (request == 1) Input();
@@ -220,6 +227,8 @@ int32_t CQuorvalenDlg::Close() {
   saver.SetThicknessNames(store.thickness.oldName, store.thickness.newName);
   saver.Save(PostSaveMode::SaveHeader);
   unconvertible_.clear();
+  // The automatic mode shows no window: its placement stays as the operator left it.
+  if (!IsAutomatic()) SavePlacement(by);
   return 0;
 }
 

@@ -7,10 +7,15 @@
 #include "app/CQuorvalenApp.h"
 #include "convert/CNcFileIO.h"
 #include "engine/CQuorvalenDB.h"
+#include "post/CNcPostFile.h"
+#include "post/PlainNameList.h"
 #include "ui/MainView.h"
 #include "ui/ResultCodes.h"
 
 namespace qv {
+
+// How the close path was started: "終了" or the window's own close.
+enum class CloseBy { Button, Window };
 
 // Which drop-down a registration check reads.
 enum class ListKind { Post, Material, Thickness };
@@ -37,7 +42,34 @@ class CQuorvalenDlg {
   void ConvertAndTransfer();
   // "終了" and the close request of a forwarding start: 0 when the dialog may close; 1 when
   // a forwarded input was loaded instead, 2 or -1 when the dialog stays open.
-  int32_t Close();
+  int32_t Close(CloseBy by = CloseBy::Button);
+
+  // The "追加", "変更", "削除" buttons of the post list and of the material/thickness lists.
+  void AddPost();
+  void ChangePost();
+  void DeletePost();
+  void AddCondition();
+  void ChangeCondition();
+  void DeleteCondition();
+  // The operator picked an item of a drop-down.
+  void SelectPost(int32_t index);
+  void SelectMaterial(int32_t index);
+  void SelectThickness(int32_t index);
+
+  // "入力変換", "変換表", "ポスト編集", "加工条件編集", "パラメータ" and the version entry.
+  void EditInputTable();
+  void EditStringTable();
+  void EditPost();
+  void EditConditions();
+  void EditParameters();
+  void ShowVersion();
+
+  // The radio buttons that take effect at once.
+  void SetCoordinateMode(int32_t mode);
+  void SetG93Mode(int32_t mode);
+  void SetConversionType(int32_t type);
+  // Leaving the G93 code field.
+  void TakeG93Code();
 
   // The automatic mode writes the result line; otherwise the message is shown.
   void ReportResult(ResultCode code);
@@ -51,6 +83,22 @@ class CQuorvalenDlg {
  private:
   CNcFileIO FileIO();
   void FillLists();
+  void PlaceOnOpen();
+  void RestoreWindow();
+  void SavePlacement(CloseBy by);
+  void ApplyEnabling();
+  void Refresh();
+  void SyncNameLists();
+  void LoadPost(PostLoadMode mode);
+  bool SavePost(PostSaveMode mode);
+  bool RequireLists(int32_t depth);
+  void FinishConditionEdit(PostSaveMode mode);
+  struct ConditionControls {
+    PlainNameList materials;
+    PlainNameList thicknesses;
+  };
+  ConditionControls MakeConditionControls();
+  void TellConditionRefusal();
   void ShowListing(int32_t mode, const LineList& lines);
   void ShowUnconvertible();
   int32_t CheckRegistered(ListKind which, int32_t mode);

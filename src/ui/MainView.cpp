@@ -11,4 +11,8 @@ void HeadlessView::ShowLists(const DropDown& p, const DropDown& m, const DropDow
   fields.thicknessName = t.text;
 }
 
+void HeadlessView::EnableControl(MainControl control, bool shown) {
+  enabled[static_cast<size_t>(control)] = shown;
+}
+
 }  // namespace qv

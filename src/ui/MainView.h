@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/ConversionOptions.h"
+#include "ui/WindowPlacement.h"
 
 namespace qv {
 
@@ -23,6 +24,26 @@ struct Listing {
   bool operator==(const Listing&) const = default;
 };
 
+// The controls whose enabling the dialog's logic decides. Each names a set of widgets with their
+// labels; the window maps an id to its widgets.
+enum class MainControl {
+  PostGroup,         // post list, its buttons, "入力変換", "ポスト編集"
+  ConditionGroup,    // material and thickness lists, their buttons, "加工条件編集"
+  ProgramGroup,      // program number, comment, sequence numbers
+  CoordinateGroup,   // the two coordinate mode buttons
+  CoordinateFields,  // G92 X/Y and the second row
+  AddDeleteGroup,    // "付加、削除"
+  DecimalPlaces,     // "小数点以下桁数"
+  SameCondition,     // "同一加工条件の場合出力しない"
+  MacroGroup,        // "マクロ分解時"
+  SubprogramWords,   // "UV → M98変換" except "ばらし"
+  G93Group,          // "G93変換"
+  G93Code,           // the code field after "G93→"
+  StringTable,       // "変換表"
+  Convert,           // "変換実行"
+};
+inline constexpr int kMainControlCount = static_cast<int>(MainControl::Convert) + 1;
+
 // What the main dialog's logic reads from and shows on its window. The window keeps the
 // controls; the logic decides what they hold. The option fields carry the three drop-down texts.
 class MainView {
@@ -36,6 +57,26 @@ class MainView {
   virtual void ShowListing(const Listing& listing) = 0;
   virtual void EnableConvert(bool enabled) = 0;
   virtual void SetTitle(const std::u16string& title) = 0;
+  virtual void EnableControl(MainControl control, bool enabled) = 0;
+  // "変換　データ転送　実行" and its icon.
+  virtual void ShowTransfer(bool shown) = 0;
+
+  // The screen the window is on, and where the window is now.
+  virtual ScreenAreas Screen() const = 0;
+  virtual WindowFrame Frame() const = 0;
+  virtual void MoveTo(ScreenPoint position) = 0;
+  // Sets the window's rectangle, maximized state and the lists' bottom edge (the splitter).
+  virtual void PlaceWindow(const WindowFrame& frame) = 0;
+
+  // The editors and small dialogs the window opens modally; true when closed with OK.
+  virtual bool RunPostEditor() = 0;
+  virtual bool RunConditionEditor() = 0;
+  // Edits one input conversion set: 40 rows of columns a and b.
+  virtual bool RunInputTable(int32_t set, std::vector<std::u16string>& a,
+                             std::vector<std::u16string>& b) = 0;
+  virtual bool RunStringTable() = 0;
+  virtual bool RunParameters() = 0;
+  virtual void RunAbout() = 0;
 };
 
 // A view without a window: it holds what it is shown and gives it back. The automatic mode and
@@ -48,6 +89,22 @@ class HeadlessView : public MainView {
   void ShowListing(const Listing& shown) override { listing = shown; }
   void EnableConvert(bool enabled) override { convertEnabled = enabled; }
   void SetTitle(const std::u16string& shown) override { title = shown; }
+  void EnableControl(MainControl control, bool enabled) override;
+  void ShowTransfer(bool shown) override { transferShown = shown; }
+  ScreenAreas Screen() const override { return screen; }
+  WindowFrame Frame() const override { return frame; }
+  void MoveTo(ScreenPoint position) override { frame.position = position; }
+  void PlaceWindow(const WindowFrame& placed) override { frame = placed; }
+  // No editor opens without a window: each counts as cancelled.
+  bool RunPostEditor() override { return false; }
+  bool RunConditionEditor() override { return false; }
+  bool RunInputTable(int32_t, std::vector<std::u16string>&, std::vector<std::u16string>&) override {
+    return false;
+  }
+  bool RunStringTable() override { return false; }
+  bool RunParameters() override { return false; }
+  void RunAbout() override {}
+  bool IsEnabled(MainControl control) const { return enabled[static_cast<size_t>(control)]; }
 
   ConversionOptions fields;
   DropDown posts;
@@ -56,6 +113,10 @@ class HeadlessView : public MainView {
   Listing listing;
   bool convertEnabled = true;
   std::u16string title;
+  bool transferShown = false;
+  std::vector<bool> enabled = std::vector<bool>(kMainControlCount, true);
+  ScreenAreas screen;
+  WindowFrame frame;
 };
 
 }  // namespace qv

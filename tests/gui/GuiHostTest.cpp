@@ -10,6 +10,7 @@
 #include <functional>
 #include <vector>
 
+#include "ModalDriver.h"
 #include "app/CQuorvalenApp.h"
 #include "gui/GuiHost.h"
 #include "gui/MainWindow.h"
@@ -19,31 +20,6 @@
 #include "settings/SettingsFile.h"
 
 namespace {
-
-// Runs act on the first widget that find gives, as soon as it shows.
-void OnceShown(std::function<QWidget*()> find, std::function<void(QWidget*)> act) {
-  auto* timer = new QTimer;
-  QObject::connect(timer, &QTimer::timeout, [timer, find, act] {
-    QWidget* widget = find();
-    if (widget == nullptr || !widget->isVisible()) return;
-    timer->stop();
-    timer->deleteLater();
-    act(widget);
-  });
-  timer->start(10);
-}
-
-// Runs act on the next modal box or dialog.
-void OnNextModal(std::function<void(QWidget*)> act) {
-  OnceShown([] { return QApplication::activeModalWidget(); }, std::move(act));
-}
-
-QWidget* ShownMainWindow() {
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (widget->objectName() == QStringLiteral("mainWindow") && widget->isVisible()) return widget;
-  }
-  return nullptr;
-}
 
 // What a message box showed: caption, text and icon.
 struct Shown {
@@ -88,17 +64,21 @@ class GuiHostTest : public QObject {
     const std::u16string title = Utf16(qv::MainWindowTitle());
     std::u16string announced;
     bool openAfterOtherTitle = false;
+    std::vector<QString> asked;
     OnceShown(ShownMainWindow, [&](QWidget* window) {
       announced = qv::ReadProfileString(ini, u"Forwarding", u"Name", u"");
       qv::SendCloseRequest(socket, u"another window");
       QTimer::singleShot(200, window, [&, window] {
         openAfterOtherTitle = window->isVisible();
+        // The close path asks before it closes.
+        AnswerNext(QMessageBox::Ok, asked);
         qv::SendCloseRequest(socket, title);
       });
     });
     QCOMPARE(app.Run(u""), 0);
     QCOMPARE(announced, title);
     QVERIFY(openAfterOtherTitle);
+    QCOMPARE(asked, std::vector<QString>{QStringLiteral(u"終了しますか？")});
     // Closed by the request, the dialog ends as cancelled, which saves the settings.
     QCOMPARE(qv::ReadProfileString(ini, u"Quorvalen_Data", u"Version", u""),
              std::u16string(u"1.69"));

@@ -1,22 +1,64 @@
-#include <QListWidget>
+#include <QListView>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
+#include "Screenshot.h"
+#include "gui/ListingPane.h"
 #include "gui/MainWindow.h"
 
 class MainWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void opensWithTitleAndEmptyListing() {
+  void opensWithTitleEmptyListingsAndNoTransferButton() {
     qv::MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.windowTitle(), QStringLiteral(u"ＮＣデータ変換"));
-    auto* listing = window.findChild<QListWidget*>(QStringLiteral("sourceListing"));
-    QVERIFY(listing != nullptr);
-    QCOMPARE(listing->count(), 0);
+    for (const char* name : {"lineNumbers", "dataLines"}) {
+      auto* listing = window.findChild<QListView*>(QLatin1String(name));
+      QVERIFY(listing != nullptr);
+      QCOMPARE(listing->model()->rowCount(), 0);
+    }
+    QVERIFY(window.findChild<QWidget*>(QStringLiteral("previewArea")) != nullptr);
+    QVERIFY(!window.Form().transfer->isVisible());
     window.reject();
     QVERIFY(!window.isVisible());
+  }
+
+  // The band at the lists' bottom edge moves it, within a tenth and nine tenths of the client
+  // height (never above the lists' top); the line numbers follow the data list's scrolling.
+  void splitterStaysInBoundsAndNumbersFollowTheData() {
+    qv::MainWindow window;
+    window.resize(1024, 768);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    qv::Listing listing;
+    for (int i = 1; i <= 1000; ++i) {
+      listing.numbers.push_back(QStringLiteral("%1").arg(i, 5).toStdU16String());
+      listing.lines.push_back(QStringLiteral("X%1.").arg(i).toStdU16String());
+    }
+    window.ShowListing(listing);
+    qv::ListingPane* pane = window.Listings();
+    const int offset = pane->mapTo(&window, QPoint()).y();
+    const int listsTop = pane->Lines()->geometry().top() + offset;
+    QWidget* preview = pane->Preview();
+    const QPoint band =
+        preview->mapFromGlobal(pane->mapToGlobal(QPoint(100, pane->Splitter() - offset + 10)));
+    QTest::mousePress(preview, Qt::LeftButton, {}, band);
+    QTest::mouseMove(preview, QPoint(band.x(), -2000));
+    QCOMPARE(pane->Splitter(), std::max(listsTop, window.height() / 10));
+    QTest::mouseMove(preview, QPoint(band.x(), 2000));
+    QCOMPARE(pane->Splitter(), window.height() * 9 / 10);
+    QTest::mouseRelease(preview, Qt::LeftButton, {}, QPoint(band.x(), 2000));
+    QCOMPARE(pane->Lines()->geometry().bottom() + 1 + offset, pane->Splitter());
+
+    QTRY_VERIFY(pane->Lines()->verticalScrollBar()->maximum() > 500);
+    pane->Lines()->verticalScrollBar()->setValue(500);
+    QCOMPARE(pane->Lines()->indexAt(QPoint(5, 5)).row(), 500);
+    QTRY_COMPARE(pane->Numbers()->indexAt(QPoint(5, 5)).data().toString(), QStringLiteral("  501"));
+    SaveScreenshot(window, QStringLiteral("main_splitter_low"));
   }
 };
 

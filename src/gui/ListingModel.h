@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <string>
+#include <vector>
+
+namespace qv {
+
+// One listing's lines for a list view; a line becomes a QString only when the view draws it, so
+// tens of thousands of lines show at once.
+class ListingModel : public QAbstractListModel {
+ public:
+  using QAbstractListModel::QAbstractListModel;
+
+  void SetLines(const std::vector<std::u16string>& lines);
+  const std::vector<std::u16string>& Lines() const { return lines_; }
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+
+ private:
+  std::vector<std::u16string> lines_;
+};
+
+}  // namespace qv
