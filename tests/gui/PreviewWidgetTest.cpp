@@ -1,0 +1,149 @@
+#include <QElapsedTimer>
+#include <QImage>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWheelEvent>
+
+#include "Screenshot.h"
+#include "gui/Cncdrawbutton.h"
+#include "nctext/Cnltextfilerw.h"
+#include "platform/Codec.h"
+#include "preview/LargeProgram.h"
+
+namespace {
+
+qv::PreviewLineSource SourceOf(std::vector<std::u16string> lines) {
+  return [lines = std::move(lines)](int32_t index, std::u16string& out) {
+    if (index < 0 || static_cast<size_t>(index) >= lines.size()) return -1;
+    out = lines[static_cast<size_t>(index)];
+    return 0;
+  };
+}
+
+std::vector<std::u16string> SampleProgram() {
+  qv::Cnltextfilerw file;
+  std::vector<std::u16string> lines;
+  file.Open(qv::FromUtf8(QV_SAMPLES_DIR "/sample3_cut.nc"), qv::OpenMode::Read);
+  std::u16string line;
+  while (file.ReadString(line) == 0) lines.push_back(line);
+  file.Close();
+  return lines;
+}
+
+int CountColour(const QImage& image, QRgb colour) {
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) count += image.pixel(x, y) == colour ? 1 : 0;
+  }
+  return count;
+}
+
+void Wheel(QWidget& widget, QPoint at, int delta) {
+  QWheelEvent event(at, widget.mapToGlobal(at), {}, {0, delta}, Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
+  QApplication::sendEvent(&widget, &event);
+}
+
+}  // namespace
+
+class PreviewWidgetTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void paintsTheSampleWithItsColours() {
+    qv::Cncdrawbutton area;
+    area.Drawing().SetLineSource(SourceOf(SampleProgram()));
+    area.resize(480, 360);
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    const QImage image = area.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QVERIFY(area.DrawnOnce());
+    QCOMPARE(area.State().redrawRequest, 0);
+    QVERIFY(area.Drawing().Path().Segments().size() > 20);
+    QVERIFY(CountColour(image, qRgb(0, 255, 255)) > 500);  // cutting moves
+    QVERIFY(CountColour(image, qRgb(255, 255, 0)) > 20);   // rapid moves, dotted
+    SaveScreenshot(area, QStringLiteral("preview_sample"));
+  }
+
+  void zoomPanAndFitChangeTheView() {
+    qv::Cncdrawbutton area;
+    area.Drawing().SetLineSource(SourceOf(SampleProgram()));
+    area.resize(480, 360);
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    const int fittedX = area.Drawing().OriginX();
+    const QPoint cursor(300, 150);
+    const qv::Point under = area.Drawing().ToProgram({300, 150});
+    Wheel(area, cursor, 3 * 120);
+    QCOMPARE(area.Drawing().ScaleIndex(), qv::kFittedScaleIndex - 3);
+    const qv::PixelPoint kept = area.Drawing().ToPixel(under);
+    QVERIFY(std::abs(kept.x - 300) <= 1 && std::abs(kept.y - 150) <= 1);
+    SaveScreenshot(area, QStringLiteral("preview_zoomed"));
+
+    const int zoomedX = area.Drawing().OriginX();
+    const int zoomedY = area.Drawing().OriginY();
+    QTest::mousePress(&area, Qt::LeftButton, {}, QPoint(200, 200));
+    QTest::mouseMove(&area, QPoint(150, 230));
+    QTest::mouseRelease(&area, Qt::LeftButton, {}, QPoint(150, 230));
+    QCOMPARE(area.Drawing().OriginX(), zoomedX - 50);
+    QCOMPARE(area.Drawing().OriginY(), zoomedY + 30);
+    QVERIFY(area.ReadoutText().startsWith(QStringLiteral("X ")));
+    SaveScreenshot(area, QStringLiteral("preview_panned"));
+
+    QTest::keyClick(&area, Qt::Key_F);
+    QCOMPARE(area.Drawing().ScaleIndex(), qv::kFittedScaleIndex);
+    QCOMPARE(area.Drawing().OriginX(), fittedX);
+    Wheel(area, cursor, -120);
+    QTest::mouseDClick(&area, Qt::LeftButton, {}, cursor);
+    QCOMPARE(area.Drawing().ScaleIndex(), qv::kFittedScaleIndex);
+  }
+
+  void hoverReportsProgramCoordinates() {
+    qv::Cncdrawbutton area;
+    area.Drawing().SetLineSource(SourceOf({u"G90G00X0Y0", u"G01X100.Y100."}));
+    area.resize(210, 210);
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    QSignalSpy hovered(&area, &qv::Cncdrawbutton::programPointHovered);
+    QMouseEvent move(QEvent::MouseMove, QPointF(105, 105), area.mapToGlobal(QPointF(105, 105)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&area, &move);
+    QCOMPARE(hovered.count(), 1);
+    QCOMPARE(hovered.last().at(0).toPointF(), QPointF(50, 50));
+    QCOMPARE(area.ReadoutText(), QStringLiteral("X 50.000  Y 50.000"));
+  }
+
+  // Zoom and pan replay the path without reading the program again; on the listing limit they
+  // stay within a frame (16 ms) in the release build.
+  void zoomAndPanRepaintWithinAFrame() {
+    qv::Cncdrawbutton area;
+    area.Drawing().SetLineSource(SourceOf(qv::test::LargeProgram()));
+    area.resize(800, 600);
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    area.repaint();
+    QElapsedTimer timer;
+    qint64 slowest = 0;
+    for (int step = 0; step < 6; ++step) {
+      timer.start();
+      if (step % 2 == 0)
+        Wheel(area, QPoint(400, 300), step < 4 ? 120 : -120);
+      else
+        area.Drawing().Pan(15, -10);
+      area.repaint();
+      slowest = std::max(slowest, timer.elapsed());
+    }
+#ifdef NDEBUG
+    const qint64 limit = 16;
+#else
+    const qint64 limit = 400;  // sanitizers and no optimisation
+#endif
+    qInfo("slowest zoom or pan repaint: %lld ms", static_cast<long long>(slowest));
+    QVERIFY2(slowest < limit, qPrintable(QString::number(slowest)));
+  }
+};
+
+QTEST_MAIN(PreviewWidgetTest)
+#include "PreviewWidgetTest.moc"
