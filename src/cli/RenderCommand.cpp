@@ -151,11 +151,7 @@ int RunRender(const RenderArguments& args, const std::u16string& programFolder, 
   }
   Cncdatadraw draw;
   draw.SetDecimalIndex(args.decimalIndex);
-  draw.SetLineSource([&lines](int32_t index, std::u16string& line) {
-    if (index < 0 || static_cast<size_t>(index) >= lines->size()) return -1;
-    line = (*lines)[static_cast<size_t>(index)];
-    return 0;
-  });
+  draw.SetLineSource(FixedLineSource(std::move(*lines)));
   std::string error;
   const bool written = EndsWith(args.outputPath, ".svg") ? WriteSvg(draw, args, error)
                                                          : WriteImage(draw, args, error);

@@ -25,6 +25,14 @@ double UnitFactorOf(int32_t decimalIndex) {
 
 }  // namespace
 
+PreviewLineSource FixedLineSource(std::vector<std::u16string> lines) {
+  return [lines = std::move(lines)](int32_t index, std::u16string& out) {
+    if (index < 0 || static_cast<size_t>(index) >= lines.size()) return -1;
+    out = lines[static_cast<size_t>(index)];
+    return 0;
+  };
+}
+
 PreviewLineSource EngineLineSource(const CQuorvalenDB& engine) {
   return
       [&engine](int32_t index, std::u16string& out) { return engine.GetDisplayLine(index, out); };

@@ -24,6 +24,9 @@ inline constexpr double kZoomStep = 1.25;
 // Reads program line `index` into `out`: 0, or -1 past the end (the pass ends there).
 using PreviewLineSource = std::function<int32_t(int32_t index, std::u16string& out)>;
 
+// The lines of a program held in memory (a file read whole, a test's program).
+PreviewLineSource FixedLineSource(std::vector<std::u16string> lines);
+
 // The program lines of the engine's listing in the display mode the main window chose.
 PreviewLineSource EngineLineSource(const CQuorvalenDB& engine);
 

@@ -2,13 +2,10 @@
 
 #include "preview/Cncdatadraw.h"
 #include "preview/ColourTable.h"
-#include "preview/PreviewHelpers.h"
 #include "preview/SvgCanvas.h"
 
 namespace qv {
 namespace {
-
-using test::LinesOf;
 
 struct FitCase {
   Extents extents;
@@ -35,7 +32,7 @@ TEST(ViewFitTest, FitsAreasAndExtentsAsWorkedOutByHand) {
 class CncdatadrawTest : public ::testing::Test {
  protected:
   int32_t DrawProgram(std::vector<std::u16string> lines, int32_t size = 210) {
-    draw.SetLineSource(LinesOf(std::move(lines)));
+    draw.SetLineSource(FixedLineSource(std::move(lines)));
     return draw.Draw(svg, false, size, size);
   }
   Cncdatadraw draw;

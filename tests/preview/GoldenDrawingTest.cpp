@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "nctext/Cnltextfilerw.h"
-#include "platform/Codec.h"
 #include "preview/Cncdatadraw.h"
 #include "preview/PreviewHelpers.h"
 #include "preview/SvgCanvas.h"
@@ -17,16 +15,6 @@ namespace {
 // Each case folder holds program.nc, the drawing expected in a 210 x 210 area (expected.svg)
 // and NOTE.md with the hand working of its coordinates.
 const std::string kCaseRoot = std::string(QV_TEST_DATA_DIR) + "/preview/";
-
-std::vector<std::u16string> ReadProgram(const std::string& path) {
-  Cnltextfilerw file;
-  std::vector<std::u16string> lines;
-  if (file.Open(FromUtf8(path), OpenMode::Read) != 0) return lines;
-  std::u16string line;
-  while (file.ReadString(line) == 0) lines.push_back(line);
-  file.Close();
-  return lines;
-}
 
 std::string ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -39,10 +27,10 @@ class GoldenDrawingTest : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(GoldenDrawingTest, DrawsTheHandWorkedSvg) {
   const std::string folder = kCaseRoot + GetParam() + "/";
-  const std::vector<std::u16string> program = ReadProgram(folder + "program.nc");
+  const std::vector<std::u16string> program = test::ReadNcFile(folder + "program.nc");
   ASSERT_FALSE(program.empty()) << folder;
   Cncdatadraw draw;
-  draw.SetLineSource(test::LinesOf(program));
+  draw.SetLineSource(FixedLineSource(program));
   SvgCanvas svg;
   EXPECT_EQ(draw.Draw(svg, false, 210, 210), 0);
   EXPECT_EQ(svg.Document(), ReadBytes(folder + "expected.svg"));

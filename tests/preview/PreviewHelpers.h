@@ -1,20 +1,22 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
-#include "preview/Cncdatadraw.h"
+#include "nctext/Cnltextfilerw.h"
+#include "platform/Codec.h"
 
 namespace qv::test {
 
-// A line source over a fixed program.
-inline PreviewLineSource LinesOf(std::vector<std::u16string> lines) {
-  return [lines = std::move(lines)](int32_t index, std::u16string& out) {
-    if (index < 0 || static_cast<size_t>(index) >= lines.size()) return -1;
-    out = lines[static_cast<size_t>(index)];
-    return 0;
-  };
+// The lines of an NC file (code page 932); empty when it cannot be read.
+inline std::vector<std::u16string> ReadNcFile(const std::string& path) {
+  Cnltextfilerw file;
+  std::vector<std::u16string> lines;
+  if (file.Open(FromUtf8(path), OpenMode::Read) != 0) return lines;
+  std::u16string line;
+  while (file.ReadString(line) == 0) lines.push_back(line);
+  file.Close();
+  return lines;
 }
 
 }  // namespace qv::test
