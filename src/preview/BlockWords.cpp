@@ -1,6 +1,7 @@
 #include "preview/BlockWords.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "nctext/StringUtil.h"
 
@@ -21,9 +22,14 @@ int32_t IntegerValue(std::u16string_view value) {
   return ToInt(value);
 }
 
+// Beyond this a coordinate is no sheet's; keeping values inside it keeps the fit in range.
+constexpr double kLargestCoordinate = 99999999.0;
+
 double NumberValue(std::u16string_view value, double unitFactor) {
-  const double read = ToDouble(value);
-  return value.find(u'.') == std::u16string_view::npos ? read / unitFactor : read;
+  double read = ToDouble(value);
+  if (value.find(u'.') == std::u16string_view::npos) read /= unitFactor;
+  if (!std::isfinite(read)) return 0;
+  return std::clamp(read, -kLargestCoordinate, kLargestCoordinate);
 }
 
 bool IsMacroCode(int32_t g) { return (g >= 111 && g <= 116) || (g >= 126 && g <= 137); }

@@ -92,13 +92,13 @@ void Cncdatadraw::Fit(int32_t width, int32_t height) {
 void Cncdatadraw::Zoom(int32_t steps, PixelPoint at) {
   const Point kept = ToProgram(at);
   scaleIndex_ = std::clamp(scaleIndex_ + steps, 0, static_cast<int32_t>(kScaleCount) - 1);
-  originX_ = static_cast<int32_t>(std::lround(at.x - kept.x / Scale()));
-  originY_ = static_cast<int32_t>(std::lround(at.y + kept.y / Scale()));
+  originX_ = ClampToPixel(std::round(at.x - kept.x / Scale()));
+  originY_ = ClampToPixel(std::round(at.y + kept.y / Scale()));
 }
 
 void Cncdatadraw::Pan(int32_t dx, int32_t dy) {
-  originX_ += dx;
-  originY_ += dy;
+  originX_ = ClampToPixel(static_cast<double>(originX_) + dx);
+  originY_ = ClampToPixel(static_cast<double>(originY_) + dy);
 }
 
 Point Cncdatadraw::ToProgram(PixelPoint at) const {

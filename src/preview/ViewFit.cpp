@@ -17,6 +17,11 @@ double MaxOrZero(double value) { return value < -kNeverSet ? 0 : value; }
 
 }  // namespace
 
+int32_t ClampToPixel(double value) {
+  constexpr double kLimit = 2'000'000'000.0;
+  return static_cast<int32_t>(std::clamp(std::trunc(value), -kLimit, kLimit));
+}
+
 bool ExtentsOfBox(const Box& box, Extents& extents) {
   if (box.minX > box.maxX || box.minY > box.maxY) return false;
   extents = {box.minX, box.minY, box.maxX, box.maxY};
@@ -57,8 +62,8 @@ ViewFit FitExtents(const Extents& extents, int32_t width, int32_t height) {
   }
   ViewFit fit;
   fit.scale = std::max(u / usableW, v / usableH);
-  fit.originX = width / 2 - static_cast<int32_t>(std::trunc(cx / fit.scale));
-  fit.originY = static_cast<int32_t>(std::trunc(cy / fit.scale)) + height / 2;
+  fit.originX = ClampToPixel(width / 2 - std::trunc(cx / fit.scale));
+  fit.originY = ClampToPixel(std::trunc(cy / fit.scale) + height / 2);
   return fit;
 }
 

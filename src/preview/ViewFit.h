@@ -33,6 +33,9 @@ Extents WidenDegenerate(Extents extents);
 // centred, Y growing upwards.
 ViewFit FitExtents(const Extents& extents, int32_t width, int32_t height);
 
+// A pixel position as a whole number, held inside the int32_t range.
+int32_t ClampToPixel(double value);
+
 // A program point in pixels of the area, and back.
 struct ViewTransform {
   double scale = 1;

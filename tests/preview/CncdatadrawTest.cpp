@@ -70,6 +70,18 @@ TEST_F(CncdatadrawTest, NothingToDrawGivesMinusOneAndOnlyTheBackground) {
   EXPECT_EQ(svg.Document().find("<line"), std::string::npos);
 }
 
+TEST_F(CncdatadrawTest, HostileValuesAndZoomsStayInRange) {
+  EXPECT_EQ(DrawProgram({u"G90G00X0Y0", u"G01Xnan", u"G01X1e999.Y-9999999999999.",
+                         u"G01Xinf.Y99999999999999999999"}),
+            0);
+  // "e" ends a value: X1e999. reads as X1, a tenth.
+  EXPECT_EQ(draw.DrawExtents(), (Extents{0, -99999999, 0.1, 99999999}));
+  draw.Zoom(-kFittedScaleIndex, {0, 0});
+  draw.Pan(2'000'000'000, 2'000'000'000);
+  EXPECT_LE(draw.OriginX(), 2'000'000'000);
+  EXPECT_EQ(draw.Draw(svg, true, 210, 210), 0);
+}
+
 TEST_F(CncdatadrawTest, ZoomKeepsThePointUnderTheCursorAndRepaintsKeepTheView) {
   DrawProgram({u"G90G00X0Y0", u"G01X100.Y100."});
   const PixelPoint cursor{55, 105};
