@@ -1,5 +1,6 @@
 #include "preview/PathInterpreter.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "macro/CGMacroChg.h"
@@ -50,6 +51,11 @@ int32_t PathInterpreter::Run(DisplayList& list) {
   list.Clear();
   list_ = &list;
   macro_ = std::make_unique<CGMacroChg>();
+  // The expansion reads values without a point in the same units as the preview.
+  MacroOptions options;
+  options.decimalIndex =
+      std::clamp(static_cast<int32_t>(std::lround(std::log10(unitFactor_))) - 1, 0, 3);
+  macro_->SetOptions(options);
   state_ = Position{};
   returnStack_.clear();
   memories_ = {};
