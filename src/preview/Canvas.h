@@ -46,6 +46,8 @@ class Canvas {
   virtual void DrawCircle(PixelPoint centre, double radius) = 0;
   // A punch hit: a small cross of `size` pixels each way about the point, in the pen's colour.
   virtual void DrawMarker(PixelPoint at, double size) = 0;
+  // Everything drawn so far must show (a canvas may hold pieces back to draw them together).
+  virtual void Finish() {}
 };
 
 }  // namespace qv

@@ -70,6 +70,7 @@ void PaintPath(const DisplayList& path, const ViewTransform& view, const PathCol
         break;
     }
   }
+  canvas.Finish();
 }
 
 }  // namespace qv
