@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "cli/ConvertCommand.h"
+#include "cli/RenderCommand.h"
 #include "macro/CGMacroChg.h"
 #include "nctext/Cnltextfilerw.h"
 #include "nctext/StringUtil.h"
@@ -180,6 +181,8 @@ std::string CliHelpText() {
          "       quorvalen-cli expand FILE [-o OUT] [options]\n"
          "       quorvalen-cli convert FILE -o OUT [--home DIR] [--post P --material M\n"
          "                             --thickness T]\n"
+         "       quorvalen-cli render FILE -o OUT.svg|OUT.png [--size WxH] [--decimal N]\n"
+         "                            [--converted [--home DIR]]\n"
          "\n"
          "check   lists the lines of FILE that cannot be converted (line number, four spaces,\n"
          "        the line), then any macro lines that produce no moves under a heading.\n"
@@ -194,6 +197,9 @@ std::string CliHelpText() {
          "        result line (\"0 正常終了\" or a failure such as \"107 "
          "入力データがありません\")\n"
          "        and exits with its code (0, or 103 to 112; 2 when the run stopped without one).\n"
+         "render  draws FILE as the preview shows it (default 800x600) into an SVG or PNG\n"
+         "        file; with --converted, draws the output of converting FILE as convert\n"
+         "        does (with the posts under DIR). PNG needs the build with Qt.\n"
          "\n"
          "Options:\n"
          "  --decimal N     0..3: subprogram coordinates with 1 to 4 decimals (default 0)\n"
@@ -247,6 +253,14 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     const std::optional<ConvertArguments> convert = ParseConvertArguments(rest, error);
     if (convert) return RunConvert(*convert, ProgramFolder(), out, err);
+    err << "quorvalen-cli: " << error << "\n"
+        << "Try 'quorvalen-cli --help'.\n";
+    return kCliFailure;
+  }
+  if (!args.empty() && args[0] == "render") {
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    const std::optional<RenderArguments> render = ParseRenderArguments(rest, error);
+    if (render) return RunRender(*render, ProgramFolder(), out, err);
     err << "quorvalen-cli: " << error << "\n"
         << "Try 'quorvalen-cli --help'.\n";
     return kCliFailure;

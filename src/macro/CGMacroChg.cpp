@@ -111,6 +111,13 @@ int32_t CGMacroChg::CheckAndExpand(const std::vector<std::u16string>& lines,
   return rejected ? -1 : (expanded ? 1 : 0);
 }
 
+int32_t CGMacroChg::ExpandNextLine(std::u16string_view line, int32_t mode,
+                                   std::vector<std::u16string>& out, int32_t lineNumber) {
+  const int32_t result = ExpandLine(line, mode, out, lineNumber);
+  FinishLine();
+  return result;
+}
+
 int32_t CGMacroChg::ExpandLine(std::u16string_view line, int32_t mode,
                                std::vector<std::u16string>& out, int32_t lineNumber) {
   currentLine = line;

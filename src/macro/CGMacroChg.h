@@ -63,6 +63,10 @@ class CGMacroChg {
   // or GOTO line. `lineNumber` (1-based) is what the lists show.
   int32_t ExpandLine(std::u16string_view line, int32_t mode, std::vector<std::u16string>& out,
                      int32_t lineNumber);
+  // Expands one line as the next line of a program read in order, as the whole-program runs do:
+  // the position and figure words it carries stay for the lines after it. Results as ExpandLine.
+  int32_t ExpandNextLine(std::u16string_view line, int32_t mode, std::vector<std::u16string>& out,
+                         int32_t lineNumber);
   // The distance mode after a line: unchanged without G90/G91, else 1 (incremental) when G91
   // stands at or after the first G90 or there is no G90, 0 otherwise.
   static int32_t DetectDistanceMode(std::u16string_view line, int32_t mode);

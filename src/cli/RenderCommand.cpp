@@ -1,0 +1,168 @@
+#include "cli/RenderCommand.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "cli/ConvertCommand.h"
+#include "nctext/Cnltextfilerw.h"
+#include "platform/Codec.h"
+#include "platform/FileStatus.h"
+#include "preview/Cncdatadraw.h"
+#include "preview/SvgCanvas.h"
+#ifdef QV_HAS_PNG
+#include "gui/PngWriter.h"
+#endif
+
+namespace qv {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kRenderFailure = 2;
+constexpr int32_t kMaxSide = 20000;
+
+bool EndsWith(const std::string& text, const std::string& tail) {
+  return text.size() >= tail.size() &&
+         text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+bool ParseSize(const std::string& text, RenderArguments& parsed) {
+  int width = 0;
+  int height = 0;
+  char rest = 0;
+  if (std::sscanf(text.c_str(), "%dx%d%c", &width, &height, &rest) != 2) return false;
+  if (width < 16 || height < 16 || width > kMaxSide || height > kMaxSide) return false;
+  parsed.width = width;
+  parsed.height = height;
+  return true;
+}
+
+bool ParseValue(const std::string& name, const std::string& value, RenderArguments& parsed,
+                std::string& error) {
+  if (name == "-o") {
+    parsed.outputPath = value;
+  } else if (name == "--home") {
+    parsed.home = value;
+  } else if (name == "--size") {
+    if (!ParseSize(value, parsed)) error = "--size takes WxH, each from 16 to 20000";
+  } else if (name == "--decimal") {
+    if (value.size() != 1 || value[0] < '0' || value[0] > '3')
+      error = "--decimal takes 0 to 3";
+    else
+      parsed.decimalIndex = value[0] - '0';
+  } else {
+    error = "unknown option " + name;
+  }
+  return error.empty();
+}
+
+std::optional<std::vector<std::u16string>> ReadLines(const std::string& path) {
+  Cnltextfilerw file;
+  if (file.Open(FromUtf8(path), OpenMode::Read) != 0) return std::nullopt;
+  std::vector<std::u16string> lines;
+  std::u16string line;
+  int32_t status = 0;
+  while ((status = file.ReadString(line)) == 0) lines.push_back(line);
+  file.Close();
+  if (status != kTextEndOfFile) return std::nullopt;
+  return lines;
+}
+
+// The converted program, through a scratch output beside nothing of the caller's.
+std::optional<std::vector<std::u16string>> ConvertedLines(const RenderArguments& args,
+                                                          const std::u16string& programFolder,
+                                                          std::ostream& err) {
+  const fs::path scratch =
+      fs::temp_directory_path() / ("quorvalen-render-" + std::to_string(::getpid()) + ".nc");
+  std::ostringstream result;
+  const ConvertArguments convert{args.inputPath, scratch.string(), args.home, {}, {}, {}};
+  const int code = RunConvert(convert, programFolder, result, err);
+  std::optional<std::vector<std::u16string>> lines;
+  if (code == 0) lines = ReadLines(scratch.string());
+  std::error_code ignored;
+  fs::remove(scratch, ignored);
+  if (code != 0) err << "quorvalen-cli: the conversion failed: " << result.str();
+  return lines;
+}
+
+bool WriteSvg(Cncdatadraw& draw, const RenderArguments& args, std::string& error) {
+  SvgCanvas svg;
+  draw.Draw(svg, false, args.width, args.height);
+  std::ofstream file(args.outputPath, std::ios::binary | std::ios::trunc);
+  file << svg.Document();
+  if (file.good()) return true;
+  error = "cannot write " + args.outputPath;
+  return false;
+}
+
+bool WriteImage(Cncdatadraw& draw, const RenderArguments& args, std::string& error) {
+#ifdef QV_HAS_PNG
+  return WritePng(draw, args.width, args.height, args.outputPath, error);
+#else
+  (void)draw;
+  (void)args;
+  error = "PNG output needs the build with Qt (QV_BUILD_GUI=ON); write .svg instead";
+  return false;
+#endif
+}
+
+}  // namespace
+
+std::optional<RenderArguments> ParseRenderArguments(const std::vector<std::string>& args,
+                                                    std::string& error) {
+  RenderArguments parsed;
+  for (size_t at = 0; at < args.size() && error.empty(); ++at) {
+    const std::string& word = args[at];
+    if (word == "--converted") {
+      parsed.converted = true;
+    } else if (word.size() > 1 && word[0] == '-') {
+      if (at + 1 >= args.size())
+        error = "option " + word + " needs a value";
+      else
+        ParseValue(word, args[++at], parsed, error);
+    } else if (parsed.inputPath.empty()) {
+      parsed.inputPath = word;
+    } else {
+      error = "more than one input file given";
+    }
+  }
+  if (error.empty() && parsed.inputPath.empty()) error = "no input file given";
+  if (error.empty() && !EndsWith(parsed.outputPath, ".svg") &&
+      !EndsWith(parsed.outputPath, ".png")) {
+    error = "render needs -o OUT.svg or -o OUT.png";
+  }
+  if (error.empty() && !parsed.home.empty() && !parsed.converted)
+    error = "--home belongs to --converted";
+  if (!error.empty()) return std::nullopt;
+  return parsed;
+}
+
+int RunRender(const RenderArguments& args, const std::u16string& programFolder, std::ostream& out,
+              std::ostream& err) {
+  const auto lines =
+      args.converted ? ConvertedLines(args, programFolder, err) : ReadLines(args.inputPath);
+  if (!lines) {
+    if (!args.converted) err << "quorvalen-cli: cannot read " << args.inputPath << "\n";
+    return kRenderFailure;
+  }
+  Cncdatadraw draw;
+  draw.SetDecimalIndex(args.decimalIndex);
+  draw.SetLineSource(FixedLineSource(std::move(*lines)));
+  std::string error;
+  const bool written = EndsWith(args.outputPath, ".svg") ? WriteSvg(draw, args, error)
+                                                         : WriteImage(draw, args, error);
+  if (!written) {
+    err << "quorvalen-cli: " << error << "\n";
+    return kRenderFailure;
+  }
+  out << args.outputPath << ": " << draw.Path().Segments().size() << " pieces drawn";
+  if (draw.ErrorCode() != 0) out << ", some blocks not drawn (code " << draw.ErrorCode() << ")";
+  out << "\n";
+  return 0;
+}
+
+}  // namespace qv

@@ -1,0 +1,105 @@
+#include "gui/Cncdrawbutton.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+#include "gui/QPainterCanvas.h"
+
+namespace qv {
+namespace {
+
+// One notch of a common mouse wheel.
+constexpr int kWheelNotch = 120;
+
+}  // namespace
+
+Cncdrawbutton::Cncdrawbutton(QWidget* parent) : QWidget(parent), readout_(new QLabel(this)) {
+  setObjectName(QStringLiteral("pathPreview"));
+  setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMinimumSize(120, 90);
+  readout_->setObjectName(QStringLiteral("previewReadout"));
+  readout_->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+  readout_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  readout_->move(6, 4);
+}
+
+void Cncdrawbutton::RequestRedraw() {
+  state_->redrawRequest = 1;
+  update();
+}
+
+void Cncdrawbutton::FitToArea() {
+  drawing_.Fit(width(), height());
+  update();
+}
+
+QString Cncdrawbutton::ReadoutText() const { return readout_->text(); }
+
+void Cncdrawbutton::paintEvent(QPaintEvent*) {
+  drawing_.SetSettings(state_->settings);
+  QPainter painter(this);
+  QPainterCanvas canvas(painter);
+  const bool fromScratch = state_->redrawRequest == 1 || !drawnOnce_;
+  drawing_.Draw(canvas, !fromScratch, width(), height());
+  drawnOnce_ = true;
+  state_->redrawRequest = 0;
+}
+
+void Cncdrawbutton::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (drawnOnce_) drawing_.Fit(width(), height());
+}
+
+void Cncdrawbutton::wheelEvent(QWheelEvent* event) {
+  const int notches = event->angleDelta().y() / kWheelNotch;
+  if (notches == 0) return;
+  const QPointF at = event->position();
+  // Turning the wheel away from the operator looks closer: a smaller scale entry.
+  drawing_.Zoom(-notches, {at.x(), at.y()});
+  ShowPoint(at);
+  update();
+}
+
+void Cncdrawbutton::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  dragging_ = true;
+  dragFrom_ = event->position().toPoint();
+}
+
+void Cncdrawbutton::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  if (dragging_) {
+    drawing_.Pan(at.x() - dragFrom_.x(), at.y() - dragFrom_.y());
+    dragFrom_ = at;
+    update();
+  }
+  ShowPoint(event->position());
+}
+
+void Cncdrawbutton::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) dragging_ = false;
+}
+
+void Cncdrawbutton::mouseDoubleClickEvent(QMouseEvent*) { FitToArea(); }
+
+void Cncdrawbutton::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Home || event->key() == Qt::Key_F) {
+    FitToArea();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void Cncdrawbutton::ShowPoint(QPointF pixel) {
+  const Point p = drawing_.ToProgram({pixel.x(), pixel.y()});
+  readout_->setText(QStringLiteral("X %1  Y %2").arg(p.x, 0, 'f', 3).arg(p.y, 0, 'f', 3));
+  readout_->adjustSize();
+  emit programPointHovered(QPointF(p.x, p.y));
+}
+
+}  // namespace qv
