@@ -55,56 +55,51 @@ bool TakesPosition(const BlockWords& words) {
   return last != 52 && !(last >= 54 && last <= 59);
 }
 
-void TakeInteger(int32_t& field, bool& has, std::u16string_view value) {
-  field = IntegerValue(value);
-  has = true;
-}
+// The address letters whose values are numbers, and the integer ones, with their fields.
+struct NumberSlot {
+  char16_t address;
+  double BlockWords::*value;
+  bool BlockWords::*present;
+};
+struct IntegerSlot {
+  char16_t address;
+  int32_t BlockWords::*value;
+  bool BlockWords::*present;
+};
+constexpr NumberSlot kNumberSlots[] = {{u'X', &BlockWords::x, &BlockWords::hasX},
+                                       {u'Y', &BlockWords::y, &BlockWords::hasY},
+                                       {u'I', &BlockWords::i, &BlockWords::hasI},
+                                       {u'J', &BlockWords::j, &BlockWords::hasJ},
+                                       {u'R', &BlockWords::r, &BlockWords::hasR}};
+constexpr IntegerSlot kIntegerSlots[] = {
+    {u'H', &BlockWords::h, &BlockWords::hasH}, {u'K', &BlockWords::k, &BlockWords::hasK},
+    {u'N', &BlockWords::n, &BlockWords::hasN}, {u'O', &BlockWords::o, &BlockWords::hasO},
+    {u'P', &BlockWords::p, &BlockWords::hasP}, {u'Q', &BlockWords::q, &BlockWords::hasQ},
+    {u'U', &BlockWords::u, &BlockWords::hasU}, {u'V', &BlockWords::v, &BlockWords::hasV},
+    {u'W', &BlockWords::w, &BlockWords::hasW}};
 
 void TakeWord(BlockWords& words, char16_t address, std::u16string_view value, double unitFactor) {
-  switch (address) {
-    case u'G':
-      return TakeG(words, value);
-    case u'M':
-      if (words.mCount < BlockWords::kMaxCodes) words.m[words.mCount++] = IntegerValue(value);
-      return;
-    case u'X':
-      if (TakesPosition(words)) words.x = NumberValue(value, unitFactor), words.hasX = true;
-      return;
-    case u'Y':
-      if (TakesPosition(words)) words.y = NumberValue(value, unitFactor), words.hasY = true;
-      return;
-    case u'I':
-      words.i = NumberValue(value, unitFactor), words.hasI = true;
-      return;
-    case u'J':
-      words.j = NumberValue(value, unitFactor), words.hasJ = true;
-      return;
-    case u'R':
-      words.r = NumberValue(value, unitFactor), words.hasR = true;
-      return;
-    case u'H':
-      return TakeInteger(words.h, words.hasH, value);
-    case u'K':
-      return TakeInteger(words.k, words.hasK, value);
-    case u'N':
-      return TakeInteger(words.n, words.hasN, value);
-    case u'O':
-      return TakeInteger(words.o, words.hasO, value);
-    case u'P':
-      return TakeInteger(words.p, words.hasP, value);
-    case u'Q':
-      return TakeInteger(words.q, words.hasQ, value);
-    case u'U':
-      return TakeInteger(words.u, words.hasU, value);
-    case u'V':
-      return TakeInteger(words.v, words.hasV, value);
-    case u'W':
-      return TakeInteger(words.w, words.hasW, value);
-    case u'T':
-      words.hasT = true;
-      return;
-    default:
-      return;
+  if (address == u'G') return TakeG(words, value);
+  if (address == u'T') {
+    words.hasT = true;
+    return;
+  }
+  if (address == u'M') {
+    if (words.mCount < BlockWords::kMaxCodes) words.m[words.mCount++] = IntegerValue(value);
+    return;
+  }
+  if ((address == u'X' || address == u'Y') && !TakesPosition(words)) return;
+  for (const NumberSlot& slot : kNumberSlots) {
+    if (slot.address != address) continue;
+    words.*slot.value = NumberValue(value, unitFactor);
+    words.*slot.present = true;
+    return;
+  }
+  for (const IntegerSlot& slot : kIntegerSlots) {
+    if (slot.address != address) continue;
+    words.*slot.value = IntegerValue(value);
+    words.*slot.present = true;
+    return;
   }
 }
 
