@@ -75,8 +75,6 @@ std::u16string NcFileLimitMessage(int32_t status, const std::u16string& path) {
 
 int32_t CNcFileIO::ReadNcFile(const std::u16string& path, int32_t set) {
   if (path.empty()) return kNcFileUnreadable;
-  c_.sourceLines.clear();
-  c_.outputLines.clear();
   if (const int32_t refused = CheckNcFileSize(path); refused != 0) return refused;
   Cnltextfilerw file;
   if (file.Open(path, OpenMode::Read) != kTextOk) return kNcFileUnreadable;
@@ -87,11 +85,13 @@ int32_t CNcFileIO::ReadNcFile(const std::u16string& path, int32_t set) {
   }
   const ConversionTable unmarked;
   const LineRules rules(input.marked ? input.table : unmarked);
-  if (const int32_t status = ReadLines(file, rules, c_.sourceLines); status != 0) {
-    c_.sourceLines.clear();
-    return status;
-  }
-  return file.Close() == kTextOk ? 0 : kNcFileUnreadable;
+  // The program changes only when the whole file was read.
+  std::vector<std::u16string> lines;
+  if (const int32_t status = ReadLines(file, rules, lines); status != 0) return status;
+  if (file.Close() != kTextOk) return kNcFileUnreadable;
+  c_.sourceLines = std::move(lines);
+  c_.outputLines.clear();
+  return 0;
 }
 
 int32_t CNcFileIO::LoadNcFile(const std::u16string& path) {
@@ -124,9 +124,10 @@ int32_t CNcFileIO::InputNcFile() {
     return -1;
   }
   if (const int32_t status = LoadNcFile(path); status != 0) {
-    const std::u16string text = status == kNcFileUnreadable
-                                    ? FormatText(u"NCファイルの読み込みに失敗しました。\n[%s]", {path})
-                                    : NcFileLimitMessage(status, path);
+    const std::u16string text =
+        status == kNcFileUnreadable
+            ? FormatText(u"NCファイルの読み込みに失敗しました。\n[%s]", {path})
+            : NcFileLimitMessage(status, path);
     c_.interaction.ShowMessage({MessageKind::Exclamation, text, u""});
     return status;
   }

@@ -16,7 +16,7 @@ namespace qv {
 enum class NcFileStart { Operator, Host, Automatic };
 
 // Limits of an NC program read from a file, checked as it is read: a larger file, a longer
-// line or more lines are refused whole (nothing of the file is kept), so a hostile file
+// line or more lines are refused whole (the program read before stays), so a hostile file
 // never costs more memory than these allow.
 inline constexpr uint64_t kMaxNcFileBytes = 64ull * 1024 * 1024;
 inline constexpr size_t kMaxNcLineLength = 4096;
@@ -24,7 +24,7 @@ inline constexpr size_t kMaxNcLines = 200000;
 
 // Why an NC file was not read: ReadNcFile's and LoadNcFile's negative results.
 inline constexpr int32_t kNcFileUnreadable = -1;
-inline constexpr int32_t kNcFileTooLarge = -2;     // more than kMaxNcFileBytes, or not a plain file
+inline constexpr int32_t kNcFileTooLarge = -2;  // more than kMaxNcFileBytes, or not a plain file
 inline constexpr int32_t kNcFileTooManyLines = -3;  // more than kMaxNcLines
 inline constexpr int32_t kNcFileLineTooLong = -4;   // a line longer than kMaxNcLineLength
 
@@ -63,7 +63,7 @@ class CNcFileIO {
 
   // Reads path into the source lines (output lines emptied), applying the per-line rules of
   // the input table; set >= 0 loads that input set first in machine conversion. 0, or one of
-  // the kNcFile statuses (the lines are then empty).
+  // the kNcFile statuses (the lines are then as they were).
   int32_t ReadNcFile(const std::u16string& path, int32_t set);
   // ReadNcFile with the selected set (path empty: the current input path), then, in machine
   // conversion, the input table's program-level rules. 0 or -1.
