@@ -28,13 +28,12 @@ std::u16string ProposedName(std::u16string_view inputFileName) {
                                           : std::u16string(inputFileName.substr(0, dot));
 }
 
-// kNcFileTooLarge for a file that is too large, or not a plain file (a device or a pipe could
-// be read without end), else 0.
+// kNcFileTooLarge or kNcFileNotPlain for a file that must not be read, else 0.
 int32_t CheckNcFileSize(const std::u16string& path) {
   std::error_code failed;
   const std::filesystem::path native(ToUtf8(path));
   if (!std::filesystem::exists(native, failed)) return 0;  // the open reports it
-  if (!std::filesystem::is_regular_file(native, failed)) return kNcFileTooLarge;
+  if (!std::filesystem::is_regular_file(native, failed)) return kNcFileNotPlain;
   const uintmax_t size = std::filesystem::file_size(native, failed);
   return failed || size > kMaxNcFileBytes ? kNcFileTooLarge : 0;
 }
@@ -67,10 +66,13 @@ std::u16string NcFileLimitMessage(int32_t status, const std::u16string& path) {
     case kNcFileLineTooLong:
       reason = Sprintf("%zu 文字を超える行があります", kMaxNcLineLength);
       break;
+    case kNcFileNotPlain:
+      reason = u"通常のファイルではありません";
+      break;
     default:
       break;
   }
-  return FormatText(u"NCファイルが大きすぎるため読み込めません（%s）。\n[%s]", {reason, path});
+  return FormatText(u"NCファイルを読み込めません（%s）。\n[%s]", {reason, path});
 }
 
 int32_t CNcFileIO::ReadNcFile(const std::u16string& path, int32_t set) {

@@ -24,9 +24,10 @@ inline constexpr size_t kMaxNcLines = 200000;
 
 // Why an NC file was not read: ReadNcFile's and LoadNcFile's negative results.
 inline constexpr int32_t kNcFileUnreadable = -1;
-inline constexpr int32_t kNcFileTooLarge = -2;  // more than kMaxNcFileBytes, or not a plain file
+inline constexpr int32_t kNcFileTooLarge = -2;      // more than kMaxNcFileBytes
 inline constexpr int32_t kNcFileTooManyLines = -3;  // more than kMaxNcLines
 inline constexpr int32_t kNcFileLineTooLong = -4;   // a line longer than kMaxNcLineLength
+inline constexpr int32_t kNcFileNotPlain = -5;      // a device or a pipe: it could read without end
 
 // The message for a refused NC file (kNcFileTooLarge and below), naming the limit.
 std::u16string NcFileLimitMessage(int32_t status, const std::u16string& path);

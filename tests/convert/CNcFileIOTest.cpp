@@ -1,4 +1,5 @@
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -119,19 +120,25 @@ TEST_F(CNcFileIOTest, InputBeyondItsLimitsIsRefusedWithTheReason) {
       {std::string(10u << 20, 'X') + "\r\n", kNcFileLineTooLong, u"4096 文字を超える行があります"},
       {lines, kNcFileTooManyLines, u"行数が 200000 行を超えています"},
       {"", kNcFileTooLarge, u"ファイルが 64 MB を超えています"},
+      {"", kNcFileNotPlain, u"通常のファイルではありません"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.status);
     WriteBytes(path, c.bytes);
-    if (c.bytes.empty()) std::filesystem::resize_file(ToUtf8(path), 1ull << 30);  // sparse 1 GB
+    if (c.status == kNcFileTooLarge) std::filesystem::resize_file(ToUtf8(path), 1ull << 30);
+    if (c.status == kNcFileNotPlain) {
+      std::filesystem::remove(ToUtf8(path));
+      ASSERT_EQ(::mkfifo(ToUtf8(path).c_str(), 0600), 0);  // no writer: a read would wait forever
+    }
     ui_.messages.clear();
     EXPECT_EQ(Io(NcFileStart::Host).InputNcFile(), c.status);
     EXPECT_EQ(source_, Lines{u"old"});
     ASSERT_EQ(ui_.messages.size(), 1u);
-    EXPECT_EQ(ui_.messages[0].text, u"NCファイルが大きすぎるため読み込めません（" +
-                                        std::u16string(c.reason) + u"）。\n[" + path + u"]");
+    EXPECT_EQ(ui_.messages[0].text, u"NCファイルを読み込めません（" + std::u16string(c.reason) +
+                                        u"）。\n[" + path + u"]");
   }
   // Just within the limits the file is read.
+  std::filesystem::remove(ToUtf8(path));
   WriteBytes(path, std::string(kMaxNcLineLength, 'X') + "\r\n" +
                        lines.substr(0, (kMaxNcLines - 1) * row.size()));
   EXPECT_EQ(Io(NcFileStart::Host).InputNcFile(), 0);
