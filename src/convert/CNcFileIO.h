@@ -67,7 +67,7 @@ class CNcFileIO {
   // the kNcFile statuses (the lines are then as they were).
   int32_t ReadNcFile(const std::u16string& path, int32_t set);
   // ReadNcFile with the selected set (path empty: the current input path), then, in machine
-  // conversion, the input table's program-level rules. 0 or -1.
+  // conversion, the input table's program-level rules. 0 or a kNcFile status.
   int32_t LoadNcFile(const std::u16string& path);
   // "入力": the open dialog (or the start path), the load, its message on failure. 0 loaded,
   // -1 cancelled or failed, or the kNcFile status of a file refused by a limit.
