@@ -39,6 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (std::u16string& line : lines) rules.Apply(line);
   qv::ApplyProgramRules(working.table, lines);
   qv::ApplyStringTable(qv::StringTable(settings), kProgram);
-  if ((input.pick & 0x80) != 0) qv::SaveSettings(settings);
+  // A save is slow (each of its keys is looked up through the whole file): one input in eight.
+  if ((input.pick & 0xE0) == 0xE0) qv::SaveSettings(settings);
   return 0;
 }
