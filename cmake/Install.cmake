@@ -29,4 +29,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # The libraries the executables link (Qt, the C++ runtime) become the package's dependencies.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+if(QV_BUILD_GUI)
+  # The window needs Qt's platform plugins (only recommended by Qt itself) and a Japanese font.
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-ipafont-gothic)
+endif()
 include(CPack)
