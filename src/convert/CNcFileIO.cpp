@@ -1,10 +1,14 @@
 #include "convert/CNcFileIO.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "convert/ConversionRules.h"
 #include "convert/FileFilterList.h"
 #include "nctext/Cnltextfilerw.h"
 #include "nctext/StringUtil.h"
 #include "nctext/TextFileReplace.h"
+#include "platform/Codec.h"
 #include "platform/FileReplace.h"
 
 namespace qv {
@@ -24,14 +28,58 @@ std::u16string ProposedName(std::u16string_view inputFileName) {
                                           : std::u16string(inputFileName.substr(0, dot));
 }
 
+// kNcFileTooLarge or kNcFileNotPlain for a file that must not be read, else 0.
+int32_t CheckNcFileSize(const std::u16string& path) {
+  std::error_code failed;
+  const std::filesystem::path native(ToUtf8(path));
+  if (!std::filesystem::exists(native, failed)) return 0;  // the open reports it
+  if (!std::filesystem::is_regular_file(native, failed)) return kNcFileNotPlain;
+  const uintmax_t size = std::filesystem::file_size(native, failed);
+  return failed || size > kMaxNcFileBytes ? kNcFileTooLarge : 0;
+}
+
+// Reads every line into lines through rules, within the line limits; 0 or a kNcFile status.
+int32_t ReadLines(Cnltextfilerw& file, const LineRules& rules, std::vector<std::u16string>& lines) {
+  std::u16string line;
+  int32_t status = kTextOk;
+  while ((status = file.ReadString(line)) == kTextOk) {
+    if (line.size() > kMaxNcLineLength) return kNcFileLineTooLong;
+    if (lines.size() == kMaxNcLines) return kNcFileTooManyLines;
+    rules.Apply(line);
+    lines.push_back(std::move(line));
+  }
+  return status == kTextEndOfFile ? 0 : kNcFileUnreadable;
+}
+
 }  // namespace
 
+std::u16string NcFileLimitMessage(int32_t status, const std::u16string& path) {
+  std::u16string reason;
+  switch (status) {
+    case kNcFileTooLarge:
+      reason = Sprintf("ファイルが %llu MB を超えています",
+                       static_cast<unsigned long long>(kMaxNcFileBytes >> 20));
+      break;
+    case kNcFileTooManyLines:
+      reason = Sprintf("行数が %zu 行を超えています", kMaxNcLines);
+      break;
+    case kNcFileLineTooLong:
+      reason = Sprintf("%zu 文字を超える行があります", kMaxNcLineLength);
+      break;
+    case kNcFileNotPlain:
+      reason = u"通常のファイルではありません";
+      break;
+    default:
+      break;
+  }
+  return FormatText(u"NCファイルを読み込めません（%s）。\n[%s]", {reason, path});
+}
+
 int32_t CNcFileIO::ReadNcFile(const std::u16string& path, int32_t set) {
-  if (path.empty()) return -1;
+  if (path.empty()) return kNcFileUnreadable;
+  if (const int32_t refused = CheckNcFileSize(path); refused != 0) return refused;
   Cnltextfilerw file;
-  if (file.Open(path, OpenMode::Read) != kTextOk) return -1;
-  c_.sourceLines.clear();
-  c_.outputLines.clear();
+  if (file.Open(path, OpenMode::Read) != kTextOk) return kNcFileUnreadable;
   WorkingInputTable& input = c_.state.inputTable;
   if (set >= 0 && c_.settings.conversionType == 0) {
     SelectInputSet(c_.settings, set, input);
@@ -39,20 +87,20 @@ int32_t CNcFileIO::ReadNcFile(const std::u16string& path, int32_t set) {
   }
   const ConversionTable unmarked;
   const LineRules rules(input.marked ? input.table : unmarked);
-  std::u16string line;
-  int32_t status = kTextOk;
-  while ((status = file.ReadString(line)) == kTextOk) {
-    rules.Apply(line);
-    c_.sourceLines.push_back(std::move(line));
-  }
-  if (status != kTextEndOfFile) return -1;
-  return file.Close() == kTextOk ? 0 : -1;
+  // The program changes only when the whole file was read.
+  std::vector<std::u16string> lines;
+  if (const int32_t status = ReadLines(file, rules, lines); status != 0) return status;
+  if (file.Close() != kTextOk) return kNcFileUnreadable;
+  c_.sourceLines = std::move(lines);
+  c_.outputLines.clear();
+  return 0;
 }
 
 int32_t CNcFileIO::LoadNcFile(const std::u16string& path) {
   WaitCursor wait(c_.interaction);
   const std::u16string& chosen = path.empty() ? c_.state.currentInputPath : path;
-  if (chosen.empty() || ReadNcFile(chosen, c_.inputConversionSet) != 0) return -1;
+  if (chosen.empty()) return kNcFileUnreadable;
+  if (const int32_t status = ReadNcFile(chosen, c_.inputConversionSet); status != 0) return status;
   if (c_.settings.conversionType == 0) ApplyProgramRules(c_.state.inputTable.table, c_.sourceLines);
   return 0;
 }
@@ -77,11 +125,13 @@ int32_t CNcFileIO::InputNcFile() {
     c_.lastRunConverted = 0;
     return -1;
   }
-  if (LoadNcFile(path) != 0) {
-    c_.interaction.ShowMessage({MessageKind::Exclamation,
-                                FormatText(u"NCファイルの読み込みに失敗しました。\n[%s]", {path}),
-                                u""});
-    return -1;
+  if (const int32_t status = LoadNcFile(path); status != 0) {
+    const std::u16string text =
+        status == kNcFileUnreadable
+            ? FormatText(u"NCファイルの読み込みに失敗しました。\n[%s]", {path})
+            : NcFileLimitMessage(status, path);
+    c_.interaction.ShowMessage({MessageKind::Exclamation, text, u""});
+    return status;
   }
   // Paths are case-sensitive here: the folder is kept as it was typed.
   c_.settings.loadFilePath = path.substr(0, path.size() - FileNameOf(path).size());

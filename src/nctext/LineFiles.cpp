@@ -40,6 +40,11 @@ std::unique_ptr<LineSink> DiskLineFiles::OpenWrite(const std::u16string& path) {
   return sink;
 }
 
+LineFiles& SharedDiskLineFiles() {
+  static DiskLineFiles disk;
+  return disk;
+}
+
 int32_t DiskLineFiles::Replace(const std::u16string& scratch, const std::u16string& target) {
   return ReplaceFileAtomically(scratch, target);
 }

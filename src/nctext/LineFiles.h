@@ -51,4 +51,8 @@ class DiskLineFiles : public LineFiles {
   int32_t Replace(const std::u16string& scratch, const std::u16string& target) override;
 };
 
+// One DiskLineFiles for every reader and writer of the disk (it holds no state); unlike a
+// member it exists before the object that refers to it is built.
+LineFiles& SharedDiskLineFiles();
+
 }  // namespace qv

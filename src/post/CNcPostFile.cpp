@@ -45,9 +45,8 @@ void ClearCondition(MachiningCondition& c) {
 }  // namespace
 
 CNcPostFile::CNcPostFile(PostStore& store, const SystemFiles& files)
-    : CNcPostFile(store, files, disk_) {}
+    : CNcPostFile(store, files, SharedDiskLineFiles()) {}
 
-// Binds lines_ to disk_ only; disk_ holds no state, so its later construction changes nothing.
 CNcPostFile::CNcPostFile(PostStore& store, const SystemFiles& files, LineFiles& lines)
     : store_(store),
       lines_(lines),

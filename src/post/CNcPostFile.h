@@ -125,7 +125,6 @@ class CNcPostFile {
   PostFileStatus RunUpgradeStep(PostUpgradeStep& step);
 
   PostStore& store_;
-  DiskLineFiles disk_;
   LineFiles& lines_;
 
   std::u16string fileVersion_;

@@ -43,9 +43,9 @@ std::vector<std::u16string> QuotedNames(std::u16string_view line) {
 
 }  // namespace
 
-SpecialCodeFile::SpecialCodeFile(const SystemFiles& files) : SpecialCodeFile(files, disk_) {}
+SpecialCodeFile::SpecialCodeFile(const SystemFiles& files)
+    : SpecialCodeFile(files, SharedDiskLineFiles()) {}
 
-// Binds lines_ to disk_ only; disk_ holds no state, so its later construction changes nothing.
 SpecialCodeFile::SpecialCodeFile(const SystemFiles& files, LineFiles& lines)
     : lines_(lines),
       path_(files.System(u"Quorvalen1.pst")),

@@ -65,7 +65,6 @@ class SpecialCodeFile {
   SpecialCodeStatus ReadBlocks(std::vector<Block>& blocks, SpecialCodeStatus openFailure) const;
   SpecialCodeStatus WriteBlocks(const std::vector<Block>& blocks) const;
 
-  DiskLineFiles disk_;
   LineFiles& lines_;
   std::u16string path_;
   std::u16string scratchPath_;

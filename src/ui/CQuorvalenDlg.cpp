@@ -81,9 +81,14 @@ bool CQuorvalenDlg::Open() {
     RestoreWindow();
     return false;
   }
-  Input();
+  const int32_t input = Input();
   if (!IsAutomatic()) return false;
-  ConvertAndTransfer();
+  if (input < kNcFileUnreadable) {
+    // A file refused by a limit is a result of its own, not an empty input.
+    ReportResult(ResultCode::OutOfMemory);
+  } else {
+    ConvertAndTransfer();
+  }
   return Close() == 0;
 }
 
@@ -129,7 +134,7 @@ bool CQuorvalenDlg::TakeFields() {
 }
 
 int32_t CQuorvalenDlg::Input() {
-  if (FileIO().InputNcFile() != 0) return -1;
+  if (const int32_t status = FileIO().InputNcFile(); status != 0) return status;
   const std::u16string title = ownTitle_ + u" [" + fileState_.currentInputPath + u"]";
   view_.SetTitle(title);
   app_.AnnounceWindowTitle(title);

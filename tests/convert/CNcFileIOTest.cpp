@@ -1,8 +1,10 @@
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 #include "ScriptedInteraction.h"
@@ -102,6 +104,45 @@ TEST_F(CNcFileIOTest, FailedOrCancelledInputKeepsTheProgram) {
   EXPECT_EQ(ui_.dialogs.size(), 2u);
   EXPECT_EQ(source_[1], u"(PART");
   EXPECT_EQ(source_[3], u"X10.M08");
+}
+
+// Each limit refuses the file whole, with its reason, and keeps the program read before.
+TEST_F(CNcFileIOTest, InputBeyondItsLimitsIsRefusedWithTheReason) {
+  const std::u16string path = dir_.File("Host.nc");
+  const std::string row = "G00X1.Y1.\r\n";
+  std::string lines;
+  for (size_t i = 0; i < 1000000; ++i) lines += row;
+  const struct {
+    std::string bytes;
+    int32_t status;
+    const char16_t* reason;
+  } cases[] = {
+      {std::string(10u << 20, 'X') + "\r\n", kNcFileLineTooLong, u"4096 文字を超える行があります"},
+      {lines, kNcFileTooManyLines, u"行数が 200000 行を超えています"},
+      {"", kNcFileTooLarge, u"ファイルが 64 MB を超えています"},
+      {"", kNcFileNotPlain, u"通常のファイルではありません"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.status);
+    WriteBytes(path, c.bytes);
+    if (c.status == kNcFileTooLarge) std::filesystem::resize_file(ToUtf8(path), 1ull << 30);
+    if (c.status == kNcFileNotPlain) {
+      std::filesystem::remove(ToUtf8(path));
+      ASSERT_EQ(::mkfifo(ToUtf8(path).c_str(), 0600), 0);  // no writer: a read would wait forever
+    }
+    ui_.messages.clear();
+    EXPECT_EQ(Io(NcFileStart::Host).InputNcFile(), c.status);
+    EXPECT_EQ(source_, Lines{u"old"});
+    ASSERT_EQ(ui_.messages.size(), 1u);
+    EXPECT_EQ(ui_.messages[0].text, u"NCファイルを読み込めません（" + std::u16string(c.reason) +
+                                        u"）。\n[" + path + u"]");
+  }
+  // Just within the limits the file is read.
+  std::filesystem::remove(ToUtf8(path));
+  WriteBytes(path, std::string(kMaxNcLineLength, 'X') + "\r\n" +
+                       lines.substr(0, (kMaxNcLines - 1) * row.size()));
+  EXPECT_EQ(Io(NcFileStart::Host).InputNcFile(), 0);
+  EXPECT_EQ(source_.size(), kMaxNcLines);
 }
 
 TEST_F(CNcFileIOTest, OutputAsksBeforeOverwritingAndLeavesTheMarkerLinesOut) {

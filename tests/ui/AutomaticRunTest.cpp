@@ -184,6 +184,18 @@ TEST_F(AutomaticRunTest, EachFailureWritesItsResultLineAndNoOutput) {
        {},
        "112 変換できないマクロまたはコードが 2 "
        "個あります。「ポスト編集」内の「特殊変換コード」の設定で対応して下さい"},
+      {"pattern asking for five million figures",
+       [&] { WriteInput("G92X0Y0\r\nG112I8.\r\nG128X40.Y30.I40.J0K5000000\r\nM30\r\n"); },
+       {},
+       "112 変換できないマクロまたはコードが 1 "
+       "個あります。「ポスト編集」内の「特殊変換コード」の設定で対応して下さい"},
+      {"input of 1 GB",
+       [&] {
+         WriteInput("");
+         fs::resize_file(fs::path(home_.Path()) / "samples" / "sample1.nc", 1ull << 30);
+       },
+       {},
+       "111 変換用メモリが容量を超えました"},
   };
   const std::string ini = ReadBytes(home_.File("System/Quorvalen.ini"));
   const std::string pst = ReadBytes(home_.File("System/Quorvalen.pst"));
