@@ -99,6 +99,7 @@ void CancelNext(QStringList& opened, const QString& screenshot,
 // Paints the preview now, as the event loop would at its next turn.
 qv::Cncdrawbutton& Painted(qv::MainWindow& window) {
   qv::Cncdrawbutton& preview = *window.Listings()->Preview();
+  if (!QTest::qWaitForWindowExposed(&window)) qFatal("the main window never showed");
   preview.repaint();
   return preview;
 }
@@ -261,6 +262,8 @@ class MainWindowSessionTest : public QObject {
       const qv::MainForm& f = window.Form();
       ChooseNextFile(sample);
       f.input->click();
+      Pick(f.materials, 1);
+      Pick(f.thicknesses, 1);
       f.convert->click();
       const QStringList first = Rows(window.Listings()->Lines());
       OnNextModal([](QWidget* editor) {
@@ -269,12 +272,14 @@ class MainWindowSessionTest : public QObject {
         editor->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
       });
       f.postEditor->click();
+      AnswerNext(QMessageBox::Yes, told);
       f.convert->click();
       const QStringList second = Rows(window.Listings()->Lines());
       QVERIFY(!first.join(QString()).contains(QStringLiteral("(QVGUI)")));
       QVERIFY(second.join(QString()).contains(QStringLiteral("(QVGUI)")));
       CloseWindow(window, told);
     });
+    QCOMPARE(told.front(), QStringLiteral(u"入力した元データを変換します。"));
   }
 
   void unconvertibleDataIsListedAfterLoading() {
@@ -418,7 +423,8 @@ class MainWindowSessionTest : public QObject {
       clock.start();
       const double cpuStart = CpuMilliseconds();
       f.input->click();
-      QVERIFY(Painted(window).Drawing().LineCount() >= 30000);
+      QCOMPARE(Painted(window).Drawing().LineCount(),
+               window.Listings()->Lines()->model()->rowCount());
       f.convert->click();
       QApplication::processEvents();
       const qv::Cncdrawbutton& preview = Painted(window);
