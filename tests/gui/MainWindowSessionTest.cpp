@@ -190,6 +190,9 @@ class MainWindowSessionTest : public QObject {
       QVERIFY(!preview.Drawing().Path().SegmentsOfLine(row).empty());
       QCOMPARE(window.Listings()->Numbers()->currentIndex().row(), row);
       QCOMPARE(preview.HighlightedLine(), row);
+      QTest::mouseMove(&preview, QPoint(qRound(at.x), qRound(at.y)));
+      QVERIFY(window.Listings()->Coordinates()->text().startsWith(QStringLiteral("X ")));
+      SaveScreenshot(window, QStringLiteral("main_picked"));
 
       Pick(f.materials, 1);
       QCOMPARE(Items(f.thicknesses), (QStringList{QStringLiteral("1.0"), QStringLiteral("1.5")}));
