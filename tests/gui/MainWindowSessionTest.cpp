@@ -289,7 +289,7 @@ class MainWindowSessionTest : public QObject {
     const QString program = Home(QStringLiteral("refused.nc"));
     QFile file(program);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("G92X0Y0\r\nG111X0Y0I40.J20.\r\nG01X5.\r\nG111X50.Y0.K90.\r\n");
+    file.write("G92X0Y0\r\nG126X0Y0I50.K6\r\nG111X0Y0I40.J20.\r\nG01X5.\r\nG111X50.Y0.K90.\r\n");
     file.close();
     std::vector<QString> told;
     QStringList listed;
@@ -305,6 +305,8 @@ class MainWindowSessionTest : public QObject {
         SaveScreenshot(*shown, QStringLiteral("dialog_unconvertible"));
         auto* list = shown->findChild<QListWidget*>(QStringLiteral("unconvertibleList"));
         for (int i = 0; i < list->count(); ++i) listed << list->item(i)->text();
+        auto* figures = shown->findChild<QListWidget*>(QStringLiteral("noMoveFigureList"));
+        for (int i = 0; i < figures->count(); ++i) listed << figures->item(i)->text();
         static_cast<QDialog*>(shown)->accept();
       });
       window.Form().input->click();
@@ -313,7 +315,9 @@ class MainWindowSessionTest : public QObject {
     });
     QVERIFY(listed.size() > 5);
     QVERIFY(listed.front().startsWith(QStringLiteral(u"変換できないマクロまたはコードが")));
-    QVERIFY(listed.back().contains(QStringLiteral("G111X50.Y0.K90.")));
+    // The unconvertible lines, then the figure that produces no moves.
+    QVERIFY(listed[listed.size() - 2].contains(QStringLiteral("G111X50.Y0.K90.")));
+    QVERIFY(listed.back().contains(QStringLiteral("G126X0Y0I50.K6")));
   }
 
   void nameListButtonsSayWhyTheyRefuse() {
