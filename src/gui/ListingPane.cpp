@@ -69,9 +69,8 @@ ListingPane::ListingPane(QWidget* parent)
 }
 
 void ListingPane::ConnectPreview() {
-  connect(preview_, &Cncdrawbutton::programPointHovered, this, [this](QPointF p) {
-    coordinates_->setText(QStringLiteral("X %1  Y %2").arg(p.x(), 0, 'f', 3).arg(p.y(), 0, 'f', 3));
-  });
+  connect(preview_, &Cncdrawbutton::programPointHovered, this,
+          [this] { coordinates_->setText(preview_->ReadoutText()); });
   connect(preview_, &Cncdrawbutton::segmentClicked, this, [this](int line) { SelectLine(line); });
   for (QListView* list : {numbers_, lines_}) {
     connect(list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
