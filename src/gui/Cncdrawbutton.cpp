@@ -7,12 +7,17 @@
 #include <QWheelEvent>
 
 #include "gui/QPainterCanvas.h"
+#include "preview/PathPainter.h"
 
 namespace qv {
 namespace {
 
 // One notch of a common mouse wheel.
 constexpr int kWheelNotch = 120;
+// A click picks the piece of the path within this many pixels.
+constexpr double kPickPixels = 4;
+// The highlighted line's pieces stand out in white against the path's colours.
+constexpr Rgb kHighlight{255, 255, 255};
 
 }  // namespace
 
@@ -46,8 +51,35 @@ void Cncdrawbutton::paintEvent(QPaintEvent*) {
   QPainterCanvas canvas(painter);
   const bool fromScratch = state_->redrawRequest == 1 || !drawnOnce_;
   drawing_.Draw(canvas, !fromScratch, width(), height());
+  PaintHighlight(painter);
   drawnOnce_ = true;
   state_->redrawRequest = 0;
+}
+
+void Cncdrawbutton::HighlightLine(int32_t line) {
+  if (line == highlighted_) return;
+  highlighted_ = line;
+  update();
+}
+
+void Cncdrawbutton::PaintHighlight(QPainter& painter) const {
+  if (highlighted_ < 0) return;
+  DisplayList pieces;
+  const DisplayList& path = drawing_.Path();
+  for (const size_t at : path.SegmentsOfLine(highlighted_)) pieces.Add(path.Segments()[at]);
+  if (pieces.Segments().empty()) return;
+  QPainterCanvas canvas(painter);
+  const ViewTransform view{drawing_.Scale(), static_cast<double>(drawing_.OriginX()),
+                           static_cast<double>(drawing_.OriginY())};
+  PaintPath(pieces, view, {kHighlight, kHighlight}, width(), height(), canvas);
+}
+
+void Cncdrawbutton::PickSegment(QPointF pixel) {
+  const Point at = drawing_.ToProgram({pixel.x(), pixel.y()});
+  const std::optional<int32_t> line = drawing_.Path().LineAt(at, kPickPixels * drawing_.Scale());
+  if (!line) return;
+  HighlightLine(*line);
+  emit segmentClicked(*line);
 }
 
 void Cncdrawbutton::resizeEvent(QResizeEvent* event) {
@@ -68,21 +100,25 @@ void Cncdrawbutton::wheelEvent(QWheelEvent* event) {
 void Cncdrawbutton::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   dragging_ = true;
+  dragged_ = false;
   dragFrom_ = event->position().toPoint();
 }
 
 void Cncdrawbutton::mouseMoveEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
-  if (dragging_) {
+  if (dragging_ && at != dragFrom_) {
     drawing_.Pan(at.x() - dragFrom_.x(), at.y() - dragFrom_.y());
     dragFrom_ = at;
+    dragged_ = true;
     update();
   }
   ShowPoint(event->position());
 }
 
 void Cncdrawbutton::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) dragging_ = false;
+  if (event->button() != Qt::LeftButton || !dragging_) return;
+  dragging_ = false;
+  if (!dragged_) PickSegment(event->position());
 }
 
 void Cncdrawbutton::mouseDoubleClickEvent(QMouseEvent*) { FitToArea(); }

@@ -8,6 +8,7 @@
 #include "preview/DisplayState.h"
 
 class QLabel;
+class QPainter;
 
 namespace qv {
 
@@ -33,10 +34,15 @@ class Cncdrawbutton : public QWidget {
   bool DrawnOnce() const { return drawnOnce_; }
   // The text of the coordinate read-out.
   QString ReadoutText() const;
+  // Draws the pieces of program line `line` over the path in the highlight colour; -1: none.
+  void HighlightLine(int32_t line);
+  int32_t HighlightedLine() const { return highlighted_; }
 
  signals:
   // The program point under the cursor.
   void programPointHovered(QPointF point);
+  // A click (without a drag) landed on a piece of the path drawn for program line `line`.
+  void segmentClicked(int line);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -50,12 +56,16 @@ class Cncdrawbutton : public QWidget {
 
  private:
   void ShowPoint(QPointF pixel);
+  void PaintHighlight(QPainter& painter) const;
+  void PickSegment(QPointF pixel);
 
   Cncdatadraw drawing_;
   DisplayState ownState_;
   DisplayState* state_ = &ownState_;
   bool drawnOnce_ = false;
   bool dragging_ = false;
+  bool dragged_ = false;
+  int32_t highlighted_ = -1;
   QPoint dragFrom_;
   QLabel* readout_;
 };

@@ -1,5 +1,7 @@
 #include "gui/ListingPane.h"
 
+#include <QItemSelectionModel>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMouseEvent>
@@ -7,6 +9,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "gui/Cncdrawbutton.h"
 #include "gui/ListingModel.h"
 #include "ui/MainView.h"
 
@@ -16,6 +19,8 @@ namespace {
 constexpr int kGap = 7;
 constexpr int kNumbersWidth = 40;
 constexpr int kSyncMilliseconds = 100;
+// Room beside the caption for "X -99999.999  Y -99999.999".
+constexpr int kReadoutWidth = 190;
 
 QListView* MakeList(QWidget* parent, ListingModel* model, const QString& name) {
   auto* view = new QListView(parent);
@@ -44,17 +49,18 @@ ListingPane::ListingPane(QWidget* parent)
       lineModel_(new ListingModel(this)),
       numbers_(MakeList(this, numberModel_, QStringLiteral("lineNumbers"))),
       lines_(MakeList(this, lineModel_, QStringLiteral("dataLines"))),
-      preview_(new QWidget(this)),
+      preview_(new Cncdrawbutton(this)),
+      coordinates_(new QLabel(this)),
       syncTimer_(new QTimer(this)) {
   caption_->setObjectName(QStringLiteral("listingCaption"));
   caption_->setReadOnly(true);
   numbers_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   numbers_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  preview_->setObjectName(QStringLiteral("previewArea"));
-  preview_->setAutoFillBackground(true);
-  preview_->setBackgroundRole(QPalette::Base);
-  for (QWidget* child :
-       {static_cast<QWidget*>(this), numbers_->viewport(), lines_->viewport(), preview_}) {
+  coordinates_->setObjectName(QStringLiteral("previewCoordinates"));
+  coordinates_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  ConnectPreview();
+  for (QWidget* child : {static_cast<QWidget*>(this), numbers_->viewport(), lines_->viewport(),
+                         static_cast<QWidget*>(preview_)}) {
     child->setMouseTracking(true);
     child->installEventFilter(this);
   }
@@ -62,10 +68,51 @@ ListingPane::ListingPane(QWidget* parent)
   syncTimer_->start(kSyncMilliseconds);
 }
 
+void ListingPane::ConnectPreview() {
+  connect(preview_, &Cncdrawbutton::programPointHovered, this,
+          [this] { coordinates_->setText(preview_->ReadoutText()); });
+  connect(preview_, &Cncdrawbutton::segmentClicked, this, [this](int line) { SelectLine(line); });
+  for (QListView* list : {numbers_, lines_}) {
+    connect(list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+              if (current.isValid()) preview_->HighlightLine(LineOfRow(current.row()));
+            });
+  }
+}
+
 void ListingPane::Show(const Listing& listing) {
   caption_->setText(QString::fromStdU16String(listing.caption));
   numberModel_->SetLines(listing.numbers);
   lineModel_->SetLines(listing.lines);
+  // The numbers are the lines' places in the program ("%5d", 1-based); rows may skip some.
+  lineOfRow_.clear();
+  lineOfRow_.reserve(listing.numbers.size());
+  for (const std::u16string& number : listing.numbers) {
+    lineOfRow_.push_back(QString::fromStdU16String(number).trimmed().toInt() - 1);
+  }
+  preview_->HighlightLine(-1);
+  preview_->RequestRedraw();
+}
+
+int32_t ListingPane::LineOfRow(int row) const {
+  if (row < 0 || static_cast<size_t>(row) >= lineOfRow_.size()) return -1;
+  return lineOfRow_[static_cast<size_t>(row)];
+}
+
+int ListingPane::RowOfLine(int32_t line) const {
+  const auto found = std::lower_bound(lineOfRow_.begin(), lineOfRow_.end(), line);
+  if (found == lineOfRow_.end() || *found != line) return -1;
+  return static_cast<int>(found - lineOfRow_.begin());
+}
+
+void ListingPane::SelectLine(int32_t line) {
+  const int row = RowOfLine(line);
+  if (row < 0) return;
+  for (QListView* list : {lines_, numbers_}) {
+    const QModelIndex index = list->model()->index(row, 0);
+    list->setCurrentIndex(index);
+    list->scrollTo(index);
+  }
 }
 
 void ListingPane::SyncNumbers() {
@@ -101,7 +148,9 @@ void ListingPane::LayOut() {
   const int captionHeight = caption_->sizeHint().height();
   const int listsTop = ListsTop();
   const int listsBottom = std::clamp(Splitter() - offset_, listsTop, height());
-  caption_->setGeometry(0, 0, width(), captionHeight);
+  const int captionWidth = std::max(width() - kReadoutWidth - kGap, width() - width() / 3);
+  caption_->setGeometry(0, 0, captionWidth, captionHeight);
+  coordinates_->setGeometry(captionWidth + kGap, 0, width() - captionWidth - kGap, captionHeight);
   numbers_->setGeometry(0, listsTop, kNumbersWidth, listsBottom - listsTop);
   lines_->setGeometry(kNumbersWidth, listsTop, width() - kNumbersWidth, listsBottom - listsTop);
   const int previewTop = std::min(listsBottom + kGap * 2, height());

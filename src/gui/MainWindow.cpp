@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "gui/Cncdrawbutton.h"
 #include "gui/ListingPane.h"
 #include "ui/CQuorvalenDlg.h"
 
@@ -68,6 +69,9 @@ MainWindow::MainWindow(QWidget* parent)
 
 void MainWindow::Attach(CQuorvalenDlg& dialog) {
   dialog_ = &dialog;
+  Cncdrawbutton* preview = listings_->Preview();
+  preview->SetDisplayState(&display_);
+  preview->Drawing().SetLineSource(EngineLineSource(dialog.Engine()));
   ConnectButtons(dialog);
   ConnectOptions(dialog);
 }
@@ -117,7 +121,12 @@ void MainWindow::reject() {
   QDialog::reject();
 }
 
-void MainWindow::ShowListing(const Listing& listing) { listings_->Show(listing); }
+void MainWindow::ShowListing(const Listing& listing) {
+  if (dialog_ != nullptr) {
+    listings_->Preview()->Drawing().SetDecimalIndex(dialog_->App().Posts().record.decimalIndex);
+  }
+  listings_->Show(listing);
+}
 
 void MainWindow::EnableConvert(bool enabled) { form_.convert->setEnabled(enabled); }
 
@@ -167,17 +176,5 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 void MainWindow::UpdateSplitterBounds() {
   listings_->SetClientHeight(height(), listings_->geometry().top());
 }
-
-// The editors and small dialogs are wired in as they are finished; until then each counts as
-// closed with Cancel.
-bool MainWindow::RunPostEditor() { return false; }
-bool MainWindow::RunConditionEditor() { return false; }
-bool MainWindow::RunInputTable(int32_t, std::vector<std::u16string>&,
-                               std::vector<std::u16string>&) {
-  return false;
-}
-bool MainWindow::RunStringTable() { return false; }
-bool MainWindow::RunParameters() { return false; }
-void MainWindow::RunAbout() {}
 
 }  // namespace qv

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "gui/MainForm.h"
+#include "preview/DisplayState.h"
 #include "ui/MainView.h"
 
 class QAction;
@@ -19,7 +20,8 @@ class MainWindow : public QDialog, public MainView {
  public:
   explicit MainWindow(QWidget* parent = nullptr);
 
-  // Passes the controls' actions to the dialog's logic from now on.
+  // Passes the controls' actions to the dialog's logic from now on; the preview draws the
+  // program its engine holds.
   void Attach(CQuorvalenDlg& dialog);
 
   ConversionOptions Fields() const override;
@@ -42,6 +44,8 @@ class MainWindow : public QDialog, public MainView {
   bool RunStringTable() override;
   bool RunParameters() override;
   void RunAbout() override;
+  void RunUnconvertible(int32_t count, const std::vector<std::u16string>& entries,
+                        const std::vector<std::u16string>& noMoveFigures) override;
 
   const MainForm& Form() const { return form_; }
   ListingPane* Listings() const { return listings_; }
@@ -63,6 +67,7 @@ class MainWindow : public QDialog, public MainView {
   ListingPane* listings_;
   QAction* version_;
   CQuorvalenDlg* dialog_ = nullptr;
+  DisplayState display_;
   bool maximizeOnShow_ = false;
 };
 

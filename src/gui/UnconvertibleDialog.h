@@ -7,6 +7,7 @@
 
 #include "ui/QuorvalenDlg1.h"
 
+class QLabel;
 class QListWidget;
 
 namespace qv {
@@ -20,12 +21,17 @@ class UnconvertibleDialog : public QDialog, private UnconvertibleView {
                       QuorvalenDlg1::ResultWriter writeResult, QWidget* parent = nullptr);
 
   int exec() override;
+  // Lists the figures that produce no moves under the unconvertible data; without
+  // unconvertible data only they are shown.
+  void ShowNoMoveFigures(bool withUnconvertible, const std::vector<std::u16string>& figures);
 
  private:
   void ShowLines(const std::vector<std::u16string>& lines) override;
 
   QuorvalenDlg1 logic_;
   QListWidget* list_;
+  QLabel* figuresCaption_;
+  QListWidget* figures_;
   bool closedAtOnce_ = false;
 };
 

@@ -8,6 +8,7 @@
 #include "nctext/StringUtil.h"
 #include "nctext/TextFileReplace.h"
 #include "post/CNcPostFile.h"
+#include "ui/QuorvalenDlg1.h"
 
 namespace qv {
 namespace {
@@ -138,33 +139,50 @@ int32_t CQuorvalenDlg::Input() {
   const std::u16string title = ownTitle_ + u" [" + fileState_.currentInputPath + u"]";
   view_.SetTitle(title);
   app_.AnnounceWindowTitle(title);
-  ShowListing(3, engine_.State().sourceLines);
+  // The view after loading is the program as read; the preview draws it from there.
+  EngineState& state = engine_.State();
+  state.viewLines = state.sourceLines;
+  ShowListing(3, state.viewLines);
   const PostRecord& record = app_.Posts().record;
   CGMacroChg macro;
   macro.SetOptions({record.decimalIndex, record.macroMode, record.cutterSide});
   unconvertible_.clear();
-  macro.SetReportLists(&unconvertible_, nullptr);
+  noMoveFigures_.clear();
+  macro.SetReportLists(&unconvertible_, &noMoveFigures_);
   std::vector<std::u16string> expanded;
-  const bool refused = macro.CheckAndExpand(engine_.State().sourceLines, expanded) < 0;
-  if (refused) ShowUnconvertible();
+  const bool refused = macro.CheckAndExpand(state.sourceLines, expanded) < 0;
+  ShowUnconvertible(refused);
   view_.EnableConvert(!refused);
   runCounter_ = 0;
   convertedSinceLoad_ = false;
   return 0;
 }
 
-// The unconvertible-data dialog; the automatic mode only writes its result line.
-void CQuorvalenDlg::ShowUnconvertible() {
+namespace {
+
+// The automatic mode's unconvertible data dialog shows nothing; only its result line counts.
+class NoListView : public UnconvertibleView {
+ public:
+  void ShowLines(const std::vector<std::u16string>&) override {}
+};
+
+}  // namespace
+
+// The unconvertible data dialog when the check refused the program, or the figures without
+// moves alone; the automatic mode only writes the refusal's result line.
+void CQuorvalenDlg::ShowUnconvertible(bool refused) {
   const auto count = static_cast<int32_t>(unconvertible_.size());
   if (IsAutomatic()) {
-    WriteResultFile(ResultLine(ResultCode::Unconvertible, count));
+    if (!refused) return;
+    NoListView none;
+    QuorvalenDlg1(none, count, unconvertible_, true, [this](const std::u16string& line) {
+      WriteResultFile(line);
+    }).Open();
     return;
   }
-  std::u16string text =
-      Sprintf("変換できないマクロまたはコードが %d 個あります", static_cast<int>(count));
-  text += u"\n \n「ポスト編集」内の「特殊変換コード」の設定で対応して下さい\n \n[LINE]  [CODE]";
-  for (const std::u16string& entry : unconvertible_) text += u"\n" + entry;
-  app_.Interaction().ShowMessage({MessageKind::Exclamation, text, u"変換不可データ"});
+  if (refused || !noMoveFigures_.empty()) {
+    view_.RunUnconvertible(refused ? count : 0, unconvertible_, noMoveFigures_);
+  }
 }
 
 void CQuorvalenDlg::ShowListing(int32_t mode, const LineList& lines) {

@@ -79,6 +79,10 @@ class CQuorvalenDlg {
   int32_t ErrorCount() const { return errorCount_; }
   const CQuorvalenDB& Engine() const { return engine_; }
   const std::vector<std::u16string>& Unconvertible() const { return unconvertible_; }
+  // The figures of the last load that produce no moves.
+  const std::vector<std::u16string>& NoMoveFigures() const { return noMoveFigures_; }
+  // The application the dialog works for; its window opens the editors on its stores.
+  CQuorvalenApp& App() { return app_; }
 
  private:
   CNcFileIO FileIO();
@@ -100,7 +104,7 @@ class CQuorvalenDlg {
   ConditionControls MakeConditionControls();
   void TellConditionRefusal();
   void ShowListing(int32_t mode, const LineList& lines);
-  void ShowUnconvertible();
+  void ShowUnconvertible(bool refused);
   int32_t CheckRegistered(ListKind which, int32_t mode);
   bool Ask(QuestionKind kind, const std::u16string& text);
   void Tell(const std::u16string& text);
@@ -130,6 +134,7 @@ class CQuorvalenDlg {
   DropDown materials_;
   DropDown thicknesses_;
   std::vector<std::u16string> unconvertible_;
+  std::vector<std::u16string> noMoveFigures_;
   std::vector<int32_t> g98LineIndexes_;
   std::u16string ownTitle_;
   int32_t postIndex_ = -1;

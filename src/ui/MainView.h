@@ -77,6 +77,10 @@ class MainView {
   virtual bool RunStringTable() = 0;
   virtual bool RunParameters() = 0;
   virtual void RunAbout() = 0;
+  // The unconvertible data list after loading (the count and entries of the macro check), with
+  // the figures that produce no moves listed beside it; either list may be empty.
+  virtual void RunUnconvertible(int32_t count, const std::vector<std::u16string>& entries,
+                                const std::vector<std::u16string>& noMoveFigures) = 0;
 };
 
 // A view without a window: it holds what it is shown and gives it back. The automatic mode and
@@ -104,6 +108,8 @@ class HeadlessView : public MainView {
   bool RunStringTable() override { return false; }
   bool RunParameters() override { return false; }
   void RunAbout() override {}
+  void RunUnconvertible(int32_t count, const std::vector<std::u16string>& entries,
+                        const std::vector<std::u16string>& noMoveFigures) override;
   bool IsEnabled(MainControl control) const { return enabled[static_cast<size_t>(control)]; }
 
   ConversionOptions fields;
@@ -117,6 +123,9 @@ class HeadlessView : public MainView {
   std::vector<bool> enabled = std::vector<bool>(kMainControlCount, true);
   ScreenAreas screen;
   WindowFrame frame;
+  // What the last unconvertible data list held: its lines and the figures without moves.
+  std::vector<std::u16string> unconvertibleLines;
+  std::vector<std::u16string> noMoveFigures;
 };
 
 }  // namespace qv

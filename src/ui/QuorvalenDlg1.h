@@ -9,6 +9,8 @@ namespace qv {
 
 // The window title of the unconvertible data list.
 inline constexpr char16_t kUnconvertibleTitle[] = u"変換不可データ";
+// The caption of the list of figures that produce no moves, shown beside the unconvertible data.
+inline constexpr char16_t kNoMoveFiguresCaption[] = u"移動の生じない図形（警告）  [LINE]  [CODE]";
 
 // The list box of the unconvertible data dialog.
 class UnconvertibleView {

@@ -10,14 +10,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
+#include <map>
 
 #include "ModalDriver.h"
 #include "app/CQuorvalenApp.h"
+#include "gui/Cncdrawbutton.h"
 #include "gui/GuiHost.h"
 #include "gui/ListingPane.h"
 #include "gui/MainWindow.h"
@@ -67,6 +72,40 @@ void Pick(QComboBox* list, int index) {
   list->setCurrentIndex(index);
   emit list->activated(index);
 }
+
+// Every file under folder with its bytes.
+std::map<QString, QByteArray> Snapshot(const QString& folder) {
+  std::map<QString, QByteArray> files;
+  for (const auto& entry : fs::recursive_directory_iterator(folder.toStdString())) {
+    if (!entry.is_regular_file()) continue;
+    const QString path = QString::fromStdString(entry.path().string());
+    files[path] = Bytes(path);
+  }
+  return files;
+}
+
+// Notes the next dialog's object name, saves it and closes it with Cancel (Esc), or first runs
+// inside on it.
+void CancelNext(QStringList& opened, const QString& screenshot,
+                std::function<void(QWidget*)> inside = {}) {
+  OnNextModal([&opened, screenshot, inside](QWidget* widget) {
+    opened << widget->objectName();
+    SaveScreenshot(*widget, screenshot);
+    if (inside) inside(widget);
+    static_cast<QDialog*>(widget)->reject();
+  });
+}
+
+// Paints the preview now, as the event loop would at its next turn.
+qv::Cncdrawbutton& Painted(qv::MainWindow& window) {
+  qv::Cncdrawbutton& preview = *window.Listings()->Preview();
+  if (!QTest::qWaitForWindowExposed(&window)) qFatal("the main window never showed");
+  preview.repaint();
+  return preview;
+}
+
+// The process's CPU time in milliseconds: the shared machine's wall clock runs slow under load.
+double CpuMilliseconds() { return 1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
 
 }  // namespace
 
@@ -128,6 +167,32 @@ class MainWindowSessionTest : public QObject {
       QCOMPARE(Rows(lines), FileLines(sample));
       QCOMPARE(Rows(window.Listings()->Numbers()).front(), QStringLiteral("    1"));
       SaveScreenshot(window, QStringLiteral("main_loaded"));
+      window.resize(1024, 768);
+      SaveScreenshot(window, QStringLiteral("main_loaded_1024x768"));
+      // The preview draws the program as loaded, and a listing line and its pieces go together.
+      qv::Cncdrawbutton& preview = Painted(window);
+      QCOMPARE(preview.Drawing().LineCount(), static_cast<int32_t>(FileLines(sample).size()));
+      const std::vector<qv::Segment>& pieces = preview.Drawing().Path().Segments();
+      QVERIFY(!pieces.empty());
+      const auto line = std::find_if(
+          pieces.begin() + static_cast<ptrdiff_t>(pieces.size() / 2), pieces.end(),
+          [](const qv::Segment& piece) { return piece.kind == qv::SegmentKind::Line; });
+      const qv::Segment& picked = line != pieces.end() ? *line : pieces[pieces.size() / 2];
+      lines->setCurrentIndex(lines->model()->index(picked.line, 0));
+      QCOMPARE(preview.HighlightedLine(), picked.line);
+      lines->setCurrentIndex(lines->model()->index(0, 0));
+      const qv::PixelPoint at = preview.Drawing().ToPixel(
+          picked.kind == qv::SegmentKind::Hit ? picked.end
+                                              : qv::Point{(picked.start.x + picked.end.x) / 2,
+                                                          (picked.start.y + picked.end.y) / 2});
+      QTest::mouseClick(&preview, Qt::LeftButton, {}, QPoint(qRound(at.x), qRound(at.y)));
+      const int row = lines->currentIndex().row();
+      QVERIFY(!preview.Drawing().Path().SegmentsOfLine(row).empty());
+      QCOMPARE(window.Listings()->Numbers()->currentIndex().row(), row);
+      QCOMPARE(preview.HighlightedLine(), row);
+      QTest::mouseMove(&preview, QPoint(qRound(at.x), qRound(at.y)));
+      QVERIFY(window.Listings()->Coordinates()->text().startsWith(QStringLiteral("X ")));
+      SaveScreenshot(window, QStringLiteral("main_picked"));
 
       Pick(f.materials, 1);
       QCOMPARE(Items(f.thicknesses), (QStringList{QStringLiteral("1.0"), QStringLiteral("1.5")}));
@@ -136,6 +201,9 @@ class MainWindowSessionTest : public QObject {
       f.skipSameCondition->setChecked(true);
       f.convert->click();
       QCOMPARE(window.Listings()->Caption()->text(), QStringLiteral(u"変換後のデータ"));
+      // The preview follows the listing to the output.
+      QCOMPARE(Painted(window).Drawing().LineCount(), lines->model()->rowCount());
+      QVERIFY(!Painted(window).Drawing().Path().Segments().empty());
       SaveScreenshot(window, QStringLiteral("main_converted"));
       ChooseNextFile(output);
       f.output->click();
@@ -156,6 +224,100 @@ class MainWindowSessionTest : public QObject {
                  home_.path(), QStringLiteral(u"複合機 PL-3015"));
     QCOMPARE(std::system(cli.toLocal8Bit().constData()), 0);
     QCOMPARE(Bytes(output), Bytes(Home(QStringLiteral("cli.nc"))));
+  }
+
+  void everyEditorOpensFromItsButtonAndCancelLeavesEveryFile() {
+    std::vector<QString> told;
+    QStringList opened;
+    std::map<QString, QByteArray> before;
+    Run(u"", [&](qv::MainWindow& window) {
+      const qv::MainForm& f = window.Form();
+      before = Snapshot(home_.path());
+      CancelNext(opened, QStringLiteral("dialog_input_table"));
+      f.inputTable->click();
+      CancelNext(opened, QStringLiteral("dialog_post_editor"), [&opened](QWidget* editor) {
+        CancelNext(opened, QStringLiteral("dialog_special_codes"));
+        editor->findChild<QPushButton*>(QStringLiteral("specialCodesButton"))->click();
+      });
+      f.postEditor->click();
+      CancelNext(opened, QStringLiteral("dialog_conditions"));
+      f.conditionEditor->click();
+      CancelNext(opened, QStringLiteral("dialog_parameters"));
+      f.parameters->click();
+      CancelNext(opened, QStringLiteral("dialog_about"));
+      window.VersionAction()->trigger();
+      f.conversionType->button(1)->click();
+      CancelNext(opened, QStringLiteral("dialog_string_table"));
+      f.stringTable->click();
+      f.conversionType->button(0)->click();
+      QCOMPARE(Snapshot(home_.path()), before);
+      CloseWindow(window, told);
+    });
+    QCOMPARE(opened,
+             (QStringList{"tableEditorDialog", "postEditor", "specialCodeEditor", "mcEditDialog",
+                          "parameterDialog", "aboutDialog", "tableEditorDialog"}));
+  }
+
+  void postEditorOkChangesTheNextConversion() {
+    const QString sample = Home(QStringLiteral("samples/sample1.nc"));
+    std::vector<QString> told;
+    Run(u"", [&](qv::MainWindow& window) {
+      const qv::MainForm& f = window.Form();
+      ChooseNextFile(sample);
+      f.input->click();
+      Pick(f.materials, 1);
+      Pick(f.thicknesses, 1);
+      f.convert->click();
+      const QStringList first = Rows(window.Listings()->Lines());
+      OnNextModal([](QWidget* editor) {
+        auto* head = editor->findChild<QLineEdit*>(QStringLiteral("headLine2"));
+        head->setText(head->text() + QStringLiteral("(QVGUI)"));
+        editor->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+      });
+      f.postEditor->click();
+      AnswerNext(QMessageBox::Yes, told);
+      f.convert->click();
+      const QStringList second = Rows(window.Listings()->Lines());
+      QVERIFY(!first.join(QString()).contains(QStringLiteral("(QVGUI)")));
+      QVERIFY(second.join(QString()).contains(QStringLiteral("(QVGUI)")));
+      CloseWindow(window, told);
+    });
+    QCOMPARE(told.front(), QStringLiteral(u"入力した元データを変換します。"));
+  }
+
+  void unconvertibleDataIsListedAfterLoading() {
+    const QString program = Home(QStringLiteral("refused.nc"));
+    QFile file(program);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("G92X0Y0\r\nG126X0Y0I50.K6\r\nG111X0Y0I40.J20.\r\nG01X5.\r\nG111X50.Y0.K90.\r\n");
+    file.close();
+    std::vector<QString> told;
+    QStringList listed;
+    Run(u"", [&](qv::MainWindow& window) {
+      ChooseNextFile(program);
+      const auto listDialog = []() -> QWidget* {
+        QWidget* modal = QApplication::activeModalWidget();
+        return modal != nullptr && modal->objectName() == QStringLiteral("unconvertibleDialog")
+                   ? modal
+                   : nullptr;
+      };
+      OnceShown(listDialog, [&listed](QWidget* shown) {
+        SaveScreenshot(*shown, QStringLiteral("dialog_unconvertible"));
+        auto* list = shown->findChild<QListWidget*>(QStringLiteral("unconvertibleList"));
+        for (int i = 0; i < list->count(); ++i) listed << list->item(i)->text();
+        auto* figures = shown->findChild<QListWidget*>(QStringLiteral("noMoveFigureList"));
+        for (int i = 0; i < figures->count(); ++i) listed << figures->item(i)->text();
+        static_cast<QDialog*>(shown)->accept();
+      });
+      window.Form().input->click();
+      QVERIFY(!window.Form().convert->isEnabled());
+      CloseWindow(window, told);
+    });
+    QVERIFY(listed.size() > 5);
+    QVERIFY(listed.front().startsWith(QStringLiteral(u"変換できないマクロまたはコードが")));
+    // The unconvertible lines, then the figure that produces no moves.
+    QVERIFY(listed[listed.size() - 2].contains(QStringLiteral("G111X50.Y0.K90.")));
+    QVERIFY(listed.back().contains(QStringLiteral("G126X0Y0I50.K6")));
   }
 
   void nameListButtonsSayWhyTheyRefuse() {
@@ -260,29 +422,34 @@ class MainWindowSessionTest : public QObject {
     file.write("M30\r\n%\r\n");
     file.close();
     std::vector<QString> told;
-    qint64 loaded = -1;
-    qint64 elapsed = -1;
+    double cpu = -1;
+    qint64 wall = -1;
     Run(u"TARVELIS|" + Utf16(big) + u"|" + Utf16(Home("big_out.nc")), [&](qv::MainWindow& window) {
       const qv::MainForm& f = window.Form();
       QElapsedTimer clock;
       clock.start();
+      const double cpuStart = CpuMilliseconds();
       f.input->click();
-      loaded = clock.elapsed();
+      QCOMPARE(Painted(window).Drawing().LineCount(),
+               window.Listings()->Lines()->model()->rowCount());
       f.convert->click();
       QApplication::processEvents();
-      elapsed = clock.elapsed();
+      const qv::Cncdrawbutton& preview = Painted(window);
+      cpu = CpuMilliseconds() - cpuStart;
+      wall = clock.elapsed();
       QCOMPARE(window.Listings()->Lines()->model()->rowCount(),
                window.Listings()->Numbers()->model()->rowCount());
       QVERIFY(window.Listings()->Lines()->model()->rowCount() >= 30000);
+      QCOMPARE(preview.Drawing().LineCount(), window.Listings()->Lines()->model()->rowCount());
+      QVERIFY(preview.Drawing().Path().Segments().size() >= 29994);
       CloseWindow(window, told);
     });
-    qInfo("30,000 lines loaded in %lld ms, loaded and converted in %lld ms", loaded, elapsed);
+    qInfo("30,000 lines loaded, converted and drawn: %.0f ms CPU, %lld ms wall", cpu, wall);
 #ifdef NDEBUG
-    // The aim is 500 ms; the conversion alone takes about 450 ms of it today, so this bound
-    // only catches a window that adds noticeably to it.
-    QVERIFY(elapsed >= 0 && elapsed < 1000);
+    // Bounded on the process's CPU time: other builds on the machine inflate the wall clock.
+    QVERIFY(cpu >= 0 && cpu < 500);
 #else
-    QVERIFY(elapsed >= 0);
+    QVERIFY(cpu >= 0);
 #endif
   }
 };

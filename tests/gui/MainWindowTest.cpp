@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "Screenshot.h"
+#include "gui/Cncdrawbutton.h"
 #include "gui/ListingPane.h"
 #include "gui/MainWindow.h"
 
@@ -21,7 +22,7 @@ class MainWindowTest : public QObject {
       QVERIFY(listing != nullptr);
       QCOMPARE(listing->model()->rowCount(), 0);
     }
-    QVERIFY(window.findChild<QWidget*>(QStringLiteral("previewArea")) != nullptr);
+    QVERIFY(window.findChild<QWidget*>(QStringLiteral("pathPreview")) != nullptr);
     QVERIFY(!window.Form().transfer->isVisible());
     window.reject();
     QVERIFY(!window.isVisible());

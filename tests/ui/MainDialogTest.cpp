@@ -234,6 +234,28 @@ TEST_F(MainDialogTest, InputTableEditsTheSetOfTheSelectedPost) {
   });
 }
 
+// The unconvertible list goes to the window's dialog rather than a message box, and figures
+// that produce no moves are listed too, alone when nothing else is refused.
+TEST_F(MainDialogTest, LoadingListsUnconvertibleDataAndFiguresWithoutMoves) {
+  const auto load = [&](CQuorvalenDlg& dialog, const char* name, const char* program) {
+    WriteBytes(home_.File(name), program);
+    host_.interaction.choices.push_back(FileChoice{home_.File(name)});
+    EXPECT_EQ(dialog.Input(), 0);
+  };
+  Run([&](CQuorvalenApp&, CQuorvalenDlg& dialog) {
+    load(dialog, "figure.nc", "G92X0Y0\r\nG00X1.\r\nG126X0Y0I50.K6\r\nM30\r\n");
+    EXPECT_EQ(View().noMoveFigures, std::vector<std::u16string>{u"     3    G126X0Y0I50.K6"});
+    EXPECT_EQ(View().unconvertibleLines.front(), u"変換できないマクロまたはコードが 0 個あります");
+    EXPECT_TRUE(View().convertEnabled);
+    load(dialog, "refused.nc", "G92X0Y0\r\nG111X0Y0I40.J20.\r\nG111X50.Y0.K90.\r\n");
+    EXPECT_EQ(View().unconvertibleLines.size(), 6u);
+    EXPECT_EQ(View().unconvertibleLines.front(), u"変換できないマクロまたはコードが 1 個あります");
+    EXPECT_TRUE(View().noMoveFigures.empty());
+    EXPECT_FALSE(View().convertEnabled);
+    EXPECT_EQ(Told(), u"");
+  });
+}
+
 TEST_F(MainDialogTest, ClosingWithAnUnregisteredPostAsksAndCancelKeepsTheWindow) {
   Run([&](CQuorvalenApp& app, CQuorvalenDlg& dialog) {
     Fields().postName = u"TYPED";
