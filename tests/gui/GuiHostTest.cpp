@@ -122,8 +122,7 @@ class GuiHostTest : public QObject {
       }
       filters = dialog->nameFilters();
       selectedFilter = dialog->selectedNameFilter();
-      dialog->selectFile(chosen);
-      static_cast<QDialog*>(dialog)->accept();  // as the dialog's own button does
+      AcceptFile(dialog, chosen);
     });
     const qv::FileDialog request{qv::FileDialogKind::Save,
                                  Utf16(folder.path()),

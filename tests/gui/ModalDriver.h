@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 #include <functional>
@@ -55,6 +56,22 @@ inline void AnswerNext(QMessageBox::StandardButton button, std::vector<QString>&
   });
 }
 
+// Chooses path in an open file dialog, typed into its name field as an operator would:
+// selectFile leaves that field alone once it has the focus, which on a busy machine it may
+// already have, and the dialog then ignores the accept. Tries again while the dialog stays open.
+inline void AcceptFile(QFileDialog* dialog, const QString& path, int triesLeft = 500) {
+  if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+    name->setText(path);
+  } else {
+    dialog->selectFile(path);
+  }
+  static_cast<QDialog*>(dialog)->accept();  // as the dialog's own button does
+  if (!dialog->isVisible() || triesLeft == 0) return;
+  QTimer::singleShot(10, dialog, [dialog, path, triesLeft] {
+    if (dialog->isVisible()) AcceptFile(dialog, path, triesLeft - 1);
+  });
+}
+
 // Chooses path in the next file dialog.
 inline void ChooseNextFile(const QString& path) {
   OnNextModal([path](QWidget* widget) {
@@ -63,7 +80,6 @@ inline void ChooseNextFile(const QString& path) {
       widget->close();
       return;
     }
-    dialog->selectFile(path);
-    static_cast<QDialog*>(dialog)->accept();
+    AcceptFile(dialog, path);
   });
 }
