@@ -59,8 +59,9 @@ MainWindow::MainWindow(QWidget* parent)
   right->addWidget(listings_, 1);
   layout->addLayout(right, 1);
   for (QComboBox* list : {form_.posts, form_.materials, form_.thicknesses}) UpperCaseTyping(list);
-  // Without a system menu the version entry lives in the window's context menu.
+  // Without a system menu the version entry lives in the window's context menu, and on F1.
   version_->setObjectName(QStringLiteral("versionAction"));
+  version_->setShortcut(QKeySequence(Qt::Key_F1));
   addAction(version_);
   setContextMenuPolicy(Qt::ActionsContextMenu);
   ShowTransfer(false);

@@ -245,7 +245,9 @@ class MainWindowSessionTest : public QObject {
       CancelNext(opened, QStringLiteral("dialog_parameters"));
       f.parameters->click();
       CancelNext(opened, QStringLiteral("dialog_about"));
-      window.VersionAction()->trigger();
+      window.activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(&window));
+      QTest::keyClick(&window, Qt::Key_F1);
       f.conversionType->button(1)->click();
       CancelNext(opened, QStringLiteral("dialog_string_table"));
       f.stringTable->click();
