@@ -10,19 +10,21 @@
 
 namespace qv {
 
+void UpperCaseTyping(QLineEdit* edit) {
+  // Only typed text changes: text the program puts in keeps its case.
+  QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
+    const QString upper = text.toUpper();
+    if (upper == text) return;
+    const int cursor = edit->cursorPosition();
+    edit->setText(upper);
+    edit->setCursorPosition(cursor);
+  });
+}
+
 QLineEdit* NamedEdit(QWidget* parent, const QString& name, bool upperCase) {
   auto* edit = new QLineEdit(parent);
   edit->setObjectName(name);
-  if (upperCase) {
-    // Only typed text changes: text the program puts in keeps its case.
-    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
-      const QString upper = text.toUpper();
-      if (upper == text) return;
-      const int cursor = edit->cursorPosition();
-      edit->setText(upper);
-      edit->setCursorPosition(cursor);
-    });
-  }
+  if (upperCase) UpperCaseTyping(edit);
   return edit;
 }
 

@@ -20,6 +20,8 @@ inline QString Qs(std::u16string_view text) {
 }
 inline std::u16string Us(const QString& text) { return text.toStdU16String(); }
 
+// Letters typed into the edit become upper case as they are typed.
+void UpperCaseTyping(QLineEdit* edit);
 // A line edit named for the tests; letters typed into it become upper case when upperCase.
 QLineEdit* NamedEdit(QWidget* parent, const QString& name, bool upperCase);
 // The "OK" button (named "okButton"), the default one, wired to the dialog's accept().

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "gui/Cncdrawbutton.h"
+#include "gui/DialogParts.h"
 #include "gui/ListingPane.h"
 #include "ui/CQuorvalenDlg.h"
 
@@ -23,18 +24,6 @@ constexpr int kMargin = 7;
 
 ScreenRect RectOf(const QRect& rect) {
   return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
-}
-
-// The name lists take typed letters as upper case, as they are entered.
-void UpperCaseTyping(QComboBox* list) {
-  QLineEdit* edit = list->lineEdit();
-  QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
-    const QString upper = text.toUpper();
-    if (upper == text) return;
-    const int cursor = edit->cursorPosition();
-    edit->setText(upper);
-    edit->setCursorPosition(cursor);
-  });
 }
 
 }  // namespace
@@ -58,7 +47,10 @@ MainWindow::MainWindow(QWidget* parent)
   right->addWidget(BuildTypeGroup(this, form_), 0, Qt::AlignRight);
   right->addWidget(listings_, 1);
   layout->addLayout(right, 1);
-  for (QComboBox* list : {form_.posts, form_.materials, form_.thicknesses}) UpperCaseTyping(list);
+  // The name lists take typed letters as upper case, as they are entered.
+  for (QComboBox* list : {form_.posts, form_.materials, form_.thicknesses}) {
+    UpperCaseTyping(list->lineEdit());
+  }
   // Without a system menu the version entry lives in the window's context menu, and on F1.
   version_->setObjectName(QStringLiteral("versionAction"));
   version_->setShortcut(QKeySequence(Qt::Key_F1));
