@@ -74,6 +74,8 @@ void CQuorvalenDlg::EditInputTable() {
   if (!view_.RunInputTable(postIndex_, a, b)) return;
   std::copy(a.begin(), a.end(), settings.inputConversionA.begin() + first);
   std::copy(b.begin(), b.end(), settings.inputConversionB.begin() + first);
+  // A string-only load reads through the working table without choosing it again.
+  SelectInputSet(settings, postIndex_, fileState_.inputTable);
 }
 
 void CQuorvalenDlg::EditStringTable() { view_.RunStringTable(); }

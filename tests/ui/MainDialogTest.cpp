@@ -234,6 +234,25 @@ TEST_F(MainDialogTest, InputTableEditsTheSetOfTheSelectedPost) {
   });
 }
 
+// A string-only load reads through the working input table: it must be the edited one.
+TEST_F(MainDialogTest, StringOnlyLoadAfterATableEditReadsThroughTheEditedTable) {
+  Run([&](CQuorvalenApp& app, CQuorvalenDlg& dialog) {
+    auto& settings = app.CurrentSettings();
+    settings.inputConversionB[40] = u"B";
+    settings.inputConversionB[79] = u"Q";
+    WriteBytes(home_.File("q.nc"), "Q1\r\n");
+    Fields().postName = kLx;
+    dialog.SelectPost(1);
+    host_.interaction.choices.push_back(FileChoice{home_.File("q.nc")});
+    ASSERT_EQ(dialog.Input(), 0);
+    dialog.EditInputTable();
+    dialog.SetConversionType(1);
+    host_.interaction.choices.push_back(FileChoice{home_.File("q.nc")});
+    ASSERT_EQ(dialog.Input(), 0);
+    EXPECT_EQ(View().listing.lines, std::vector<std::u16string>{u"AB1"});
+  });
+}
+
 // The unconvertible list goes to the window's dialog rather than a message box, and figures
 // that produce no moves are listed too, alone when nothing else is refused.
 TEST_F(MainDialogTest, LoadingListsUnconvertibleDataAndFiguresWithoutMoves) {
