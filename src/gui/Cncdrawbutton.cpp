@@ -18,6 +18,7 @@ constexpr int kWheelNotch = 120;
 constexpr double kPickPixels = 4;
 // The highlighted line's pieces stand out in white against the path's colours.
 constexpr Rgb kHighlight{255, 255, 255};
+constexpr int kHighlightWidth = 3;
 
 }  // namespace
 
@@ -68,7 +69,7 @@ void Cncdrawbutton::PaintHighlight(QPainter& painter) const {
   const DisplayList& path = drawing_.Path();
   for (const size_t at : path.SegmentsOfLine(highlighted_)) pieces.Add(path.Segments()[at]);
   if (pieces.Segments().empty()) return;
-  QPainterCanvas canvas(painter);
+  QPainterCanvas canvas(painter, kHighlightWidth);
   const ViewTransform view{drawing_.Scale(), static_cast<double>(drawing_.OriginX()),
                            static_cast<double>(drawing_.OriginY())};
   PaintPath(pieces, view, {kHighlight, kHighlight}, width(), height(), canvas);

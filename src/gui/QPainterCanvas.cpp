@@ -34,10 +34,10 @@ double Span(double start, double end, bool clockwise) {
 }
 
 // The Qt pen of a preview pen: cosmetic, so the fast one-pixel path draws it.
-QPen ToQPen(const Pen& pen) {
+QPen ToQPen(const Pen& pen, int width) {
   if (pen.style == PenStyle::None) return QPen(Qt::NoPen);
   QPen qtPen(ToQColor(pen.colour));
-  qtPen.setWidth(1);
+  qtPen.setWidth(width);
   qtPen.setCosmetic(true);
   qtPen.setStyle(pen.style == PenStyle::Dotted ? Qt::DotLine : Qt::SolidLine);
   return qtPen;
@@ -45,7 +45,8 @@ QPen ToQPen(const Pen& pen) {
 
 }  // namespace
 
-QPainterCanvas::QPainterCanvas(QPainter& painter) : painter_(painter) {
+QPainterCanvas::QPainterCanvas(QPainter& painter, int penWidth)
+    : painter_(painter), penWidth_(penWidth) {
   batches_.push_back({});  // lines drawn before any pen is set
 }
 
@@ -63,7 +64,7 @@ void QPainterCanvas::SetPen(const Pen& pen) {
   for (current_ = 0; current_ < batches_.size(); ++current_) {
     if (batches_[current_].pen == pen) return;
   }
-  batches_.push_back({pen, ToQPen(pen), {}});
+  batches_.push_back({pen, ToQPen(pen, penWidth_), {}});
 }
 
 void QPainterCanvas::DrawLine(PixelPoint from, PixelPoint to) {

@@ -16,7 +16,8 @@ namespace qv {
 // (within half a pixel of the true arc).
 class QPainterCanvas : public Canvas {
  public:
-  explicit QPainterCanvas(QPainter& painter);
+  // Pens are penWidth pixels wide (1 for the path itself).
+  explicit QPainterCanvas(QPainter& painter, int penWidth = 1);
 
   void FillBackground(int32_t width, int32_t height, Rgb colour) override;
   void SetClip(PixelPoint topLeft, PixelPoint bottomRight) override;
@@ -42,6 +43,7 @@ class QPainterCanvas : public Canvas {
   std::vector<QLineF>& Lines() { return batches_[current_].lines; }
 
   QPainter& painter_;
+  int penWidth_;
   std::vector<Batch> batches_;
   size_t current_ = 0;
 };
