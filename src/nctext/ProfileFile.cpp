@@ -45,6 +45,7 @@ ProfileFile::Parsed ProfileFile::Parse(std::u16string_view line) {
 int32_t ProfileFile::Load() {
   lines_.clear();
   parsed_.clear();
+  Index();
   if (!PathExists(path_)) return 0;
   Cnltextfilerw file;
   if (const int32_t status = file.Open(path_, OpenMode::Read); status != 0) return status;
@@ -55,20 +56,33 @@ int32_t ProfileFile::Load() {
     lines_.push_back(std::move(line));
   }
   file.Close();
-  if (status == kTextEndOfFile) return 0;
-  lines_.clear();
-  parsed_.clear();
-  return status;
+  if (status != kTextEndOfFile) {
+    lines_.clear();
+    parsed_.clear();
+  }
+  Index();
+  return status == kTextEndOfFile ? 0 : status;
+}
+
+void ProfileFile::Index() {
+  sections_.clear();
+  keys_.clear();
+  const std::u16string* section = nullptr;  // null outside the first part of a section
+  for (size_t i = 0; i < parsed_.size(); ++i) {
+    const Parsed& line = parsed_[i];
+    if (line.kind == LineKind::Section) {
+      section = sections_.emplace(line.name, i).second ? &line.name : nullptr;
+    } else if (line.kind == LineKind::Key && section != nullptr) {
+      keys_.emplace(KeyName{*section, line.name}, i);
+    }
+  }
 }
 
 int32_t ProfileFile::Save() const { return ReplaceTextFile(path_, lines_); }
 
 size_t ProfileFile::FindSection(std::u16string_view section) const {
-  const std::u16string name = ToUpperAscii(Trim(section));
-  for (size_t i = 0; i < parsed_.size(); ++i) {
-    if (parsed_[i].kind == LineKind::Section && parsed_[i].name == name) return i;
-  }
-  return lines_.size();
+  const auto found = sections_.find(ToUpperAscii(Trim(section)));
+  return found == sections_.end() ? lines_.size() : found->second;
 }
 
 size_t ProfileFile::SectionEnd(size_t header) const {
@@ -78,14 +92,8 @@ size_t ProfileFile::SectionEnd(size_t header) const {
 }
 
 size_t ProfileFile::FindKey(std::u16string_view section, std::u16string_view key) const {
-  const size_t header = FindSection(section);
-  if (header == lines_.size()) return lines_.size();
-  const std::u16string name = ToUpperAscii(Trim(key));
-  const size_t end = SectionEnd(header);
-  for (size_t i = header + 1; i < end; ++i) {
-    if (parsed_[i].kind == LineKind::Key && parsed_[i].name == name) return i;
-  }
-  return lines_.size();
+  const auto found = keys_.find(KeyName{ToUpperAscii(Trim(section)), ToUpperAscii(Trim(key))});
+  return found == keys_.end() ? lines_.size() : found->second;
 }
 
 std::u16string ProfileFile::GetString(std::u16string_view section, std::u16string_view key,
@@ -108,8 +116,21 @@ int32_t ProfileFile::GetInt(std::u16string_view section, std::u16string_view key
 }
 
 void ProfileFile::Insert(size_t index, std::u16string line) {
-  parsed_.insert(parsed_.begin() + static_cast<std::ptrdiff_t>(index), Parse(line));
+  const Parsed parsed = Parse(line);
+  parsed_.insert(parsed_.begin() + static_cast<std::ptrdiff_t>(index), parsed);
   lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index), std::move(line));
+  // A key written with a leading "[" reads as a section: rare enough to index afresh.
+  if (parsed.kind == LineKind::Section) return Index();
+  for (auto& [name, at] : sections_) at += at >= index ? 1 : 0;
+  for (auto& [name, at] : keys_) at += at >= index ? 1 : 0;
+  if (parsed.kind != LineKind::Key) return;
+  size_t header = index;
+  while (header > 0 && parsed_[header - 1].kind != LineKind::Section) --header;
+  if (header == 0) return;
+  const std::u16string& section = parsed_[header - 1].name;
+  if (sections_.at(section) != header - 1) return;
+  const auto [entry, added] = keys_.try_emplace(KeyName{section, parsed.name}, index);
+  if (!added && entry->second > index) entry->second = index;
 }
 
 void ProfileFile::SetString(std::u16string_view section, std::u16string_view key,
