@@ -121,8 +121,11 @@ void ProfileFile::Insert(size_t index, std::u16string line) {
   lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index), std::move(line));
   // A key written with a leading "[" reads as a section: rare enough to index afresh.
   if (parsed.kind == LineKind::Section) return Index();
-  for (auto& [name, at] : sections_) at += at >= index ? 1 : 0;
-  for (auto& [name, at] : keys_) at += at >= index ? 1 : 0;
+  // Only lines after the new one move; a key added at the end of the file moves none.
+  if (index + 1 < lines_.size()) {
+    for (auto& [name, at] : sections_) at += at >= index ? 1 : 0;
+    for (auto& [name, at] : keys_) at += at >= index ? 1 : 0;
+  }
   if (parsed.kind != LineKind::Key) return;
   size_t header = index;
   while (header > 0 && parsed_[header - 1].kind != LineKind::Section) --header;
