@@ -1,5 +1,7 @@
 #include "nctext/ProfileFile.h"
 
+#include <algorithm>
+
 #include "nctext/Cnltextfilerw.h"
 #include "nctext/StringUtil.h"
 #include "nctext/TextFileReplace.h"
@@ -67,10 +69,12 @@ int32_t ProfileFile::Load() {
 void ProfileFile::Index() {
   sections_.clear();
   keys_.clear();
+  headers_.clear();
   const std::u16string* section = nullptr;  // null outside the first part of a section
   for (size_t i = 0; i < parsed_.size(); ++i) {
     const Parsed& line = parsed_[i];
     if (line.kind == LineKind::Section) {
+      headers_.push_back(i);
       section = sections_.emplace(line.name, i).second ? &line.name : nullptr;
     } else if (line.kind == LineKind::Key && section != nullptr) {
       keys_.emplace(KeyName{*section, line.name}, i);
@@ -86,9 +90,8 @@ size_t ProfileFile::FindSection(std::u16string_view section) const {
 }
 
 size_t ProfileFile::SectionEnd(size_t header) const {
-  size_t i = header + 1;
-  while (i < parsed_.size() && parsed_[i].kind != LineKind::Section) ++i;
-  return i;
+  const auto next = std::upper_bound(headers_.begin(), headers_.end(), header);
+  return next == headers_.end() ? parsed_.size() : *next;
 }
 
 size_t ProfileFile::FindKey(std::u16string_view section, std::u16string_view key) const {
@@ -119,19 +122,26 @@ void ProfileFile::Insert(size_t index, std::u16string line) {
   const Parsed parsed = Parse(line);
   parsed_.insert(parsed_.begin() + static_cast<std::ptrdiff_t>(index), parsed);
   lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index), std::move(line));
+  const bool atEnd = index + 1 == lines_.size();
+  if (parsed.kind == LineKind::Section && atEnd) {
+    headers_.push_back(index);
+    sections_.emplace(parsed.name, index);
+    return;
+  }
   // A key written with a leading "[" reads as a section: rare enough to index afresh.
   if (parsed.kind == LineKind::Section) return Index();
   // Only lines after the new one move; a key added at the end of the file moves none.
-  if (index + 1 < lines_.size()) {
+  if (!atEnd) {
     for (auto& [name, at] : sections_) at += at >= index ? 1 : 0;
     for (auto& [name, at] : keys_) at += at >= index ? 1 : 0;
+    for (size_t& at : headers_) at += at >= index ? 1 : 0;
   }
   if (parsed.kind != LineKind::Key) return;
-  size_t header = index;
-  while (header > 0 && parsed_[header - 1].kind != LineKind::Section) --header;
-  if (header == 0) return;
-  const std::u16string& section = parsed_[header - 1].name;
-  if (sections_.at(section) != header - 1) return;
+  const auto next = std::upper_bound(headers_.begin(), headers_.end(), index);
+  if (next == headers_.begin()) return;
+  const size_t header = *(next - 1);
+  const std::u16string& section = parsed_[header].name;
+  if (sections_.at(section) != header) return;
   const auto [entry, added] = keys_.try_emplace(KeyName{section, parsed.name}, index);
   if (!added && entry->second > index) entry->second = index;
 }

@@ -72,6 +72,7 @@ class ProfileFile {
   // about a thousand keys, and a walk through the file for each made it quadratic.
   std::map<std::u16string, size_t> sections_;
   std::map<KeyName, size_t> keys_;
+  std::vector<size_t> headers_;  // every section header line, in order
 };
 
 // One-shot access for values that two processes hand each other ("Forwarding"/"CmdName"):
