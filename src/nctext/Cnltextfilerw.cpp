@@ -13,7 +13,8 @@
 namespace qv {
 namespace {
 
-constexpr size_t kReadChunk = 1 << 20;
+// Each refill sizes (and clears) a whole chunk: larger ones made short files slow to read.
+constexpr size_t kReadChunk = 1 << 16;
 constexpr size_t kWriteChunk = 1 << 18;
 constexpr char kEndOfFileByte = 0x1A;
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";

@@ -49,4 +49,6 @@ int32_t DiskLineFiles::Replace(const std::u16string& scratch, const std::u16stri
   return ReplaceFileAtomically(scratch, target);
 }
 
+bool DiskLineFiles::Exists(const std::u16string& path) { return PathExists(path); }
+
 }  // namespace qv

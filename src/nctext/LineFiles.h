@@ -41,6 +41,8 @@ class LineFiles {
   virtual std::unique_ptr<LineSink> OpenWrite(const std::u16string& path) = 0;
   // Replaces target by the finished scratch file in one step; 0 or a negative status.
   virtual int32_t Replace(const std::u16string& scratch, const std::u16string& target) = 0;
+  // Whether anything (a file, a folder) is at path, readable or not.
+  virtual bool Exists(const std::u16string& path) = 0;
 };
 
 // The disk: code page 932 text files through Cnltextfilerw, swapped in by an atomic rename.
@@ -49,6 +51,7 @@ class DiskLineFiles : public LineFiles {
   std::unique_ptr<LineSource> OpenRead(const std::u16string& path) override;
   std::unique_ptr<LineSink> OpenWrite(const std::u16string& path) override;
   int32_t Replace(const std::u16string& scratch, const std::u16string& target) override;
+  bool Exists(const std::u16string& path) override;
 };
 
 // One DiskLineFiles for every reader and writer of the disk (it holds no state); unlike a

@@ -1,5 +1,7 @@
 #include "nctext/ProfileFile.h"
 
+#include <algorithm>
+
 #include "nctext/Cnltextfilerw.h"
 #include "nctext/StringUtil.h"
 #include "nctext/TextFileReplace.h"
@@ -45,6 +47,7 @@ ProfileFile::Parsed ProfileFile::Parse(std::u16string_view line) {
 int32_t ProfileFile::Load() {
   lines_.clear();
   parsed_.clear();
+  Index();
   if (!PathExists(path_)) return 0;
   Cnltextfilerw file;
   if (const int32_t status = file.Open(path_, OpenMode::Read); status != 0) return status;
@@ -55,37 +58,45 @@ int32_t ProfileFile::Load() {
     lines_.push_back(std::move(line));
   }
   file.Close();
-  if (status == kTextEndOfFile) return 0;
-  lines_.clear();
-  parsed_.clear();
-  return status;
+  if (status != kTextEndOfFile) {
+    lines_.clear();
+    parsed_.clear();
+  }
+  Index();
+  return status == kTextEndOfFile ? 0 : status;
+}
+
+void ProfileFile::Index() {
+  sections_.clear();
+  keys_.clear();
+  headers_.clear();
+  const std::u16string* section = nullptr;  // null outside the first part of a section
+  for (size_t i = 0; i < parsed_.size(); ++i) {
+    const Parsed& line = parsed_[i];
+    if (line.kind == LineKind::Section) {
+      headers_.push_back(i);
+      section = sections_.emplace(line.name, i).second ? &line.name : nullptr;
+    } else if (line.kind == LineKind::Key && section != nullptr) {
+      keys_.emplace(KeyName{*section, line.name}, i);
+    }
+  }
 }
 
 int32_t ProfileFile::Save() const { return ReplaceTextFile(path_, lines_); }
 
 size_t ProfileFile::FindSection(std::u16string_view section) const {
-  const std::u16string name = ToUpperAscii(Trim(section));
-  for (size_t i = 0; i < parsed_.size(); ++i) {
-    if (parsed_[i].kind == LineKind::Section && parsed_[i].name == name) return i;
-  }
-  return lines_.size();
+  const auto found = sections_.find(ToUpperAscii(Trim(section)));
+  return found == sections_.end() ? lines_.size() : found->second;
 }
 
 size_t ProfileFile::SectionEnd(size_t header) const {
-  size_t i = header + 1;
-  while (i < parsed_.size() && parsed_[i].kind != LineKind::Section) ++i;
-  return i;
+  const auto next = std::upper_bound(headers_.begin(), headers_.end(), header);
+  return next == headers_.end() ? parsed_.size() : *next;
 }
 
 size_t ProfileFile::FindKey(std::u16string_view section, std::u16string_view key) const {
-  const size_t header = FindSection(section);
-  if (header == lines_.size()) return lines_.size();
-  const std::u16string name = ToUpperAscii(Trim(key));
-  const size_t end = SectionEnd(header);
-  for (size_t i = header + 1; i < end; ++i) {
-    if (parsed_[i].kind == LineKind::Key && parsed_[i].name == name) return i;
-  }
-  return lines_.size();
+  const auto found = keys_.find(KeyName{ToUpperAscii(Trim(section)), ToUpperAscii(Trim(key))});
+  return found == keys_.end() ? lines_.size() : found->second;
 }
 
 std::u16string ProfileFile::GetString(std::u16string_view section, std::u16string_view key,
@@ -108,8 +119,31 @@ int32_t ProfileFile::GetInt(std::u16string_view section, std::u16string_view key
 }
 
 void ProfileFile::Insert(size_t index, std::u16string line) {
-  parsed_.insert(parsed_.begin() + static_cast<std::ptrdiff_t>(index), Parse(line));
+  const Parsed parsed = Parse(line);
+  parsed_.insert(parsed_.begin() + static_cast<std::ptrdiff_t>(index), parsed);
   lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index), std::move(line));
+  const bool atEnd = index + 1 == lines_.size();
+  if (parsed.kind == LineKind::Section && atEnd) {
+    headers_.push_back(index);
+    sections_.emplace(parsed.name, index);
+    return;
+  }
+  // A key written with a leading "[" reads as a section: rare enough to index afresh.
+  if (parsed.kind == LineKind::Section) return Index();
+  // Only lines after the new one move; a key added at the end of the file moves none.
+  if (!atEnd) {
+    for (auto& [name, at] : sections_) at += at >= index ? 1 : 0;
+    for (auto& [name, at] : keys_) at += at >= index ? 1 : 0;
+    for (size_t& at : headers_) at += at >= index ? 1 : 0;
+  }
+  if (parsed.kind != LineKind::Key) return;
+  const auto next = std::upper_bound(headers_.begin(), headers_.end(), index);
+  if (next == headers_.begin()) return;
+  const size_t header = *(next - 1);
+  const std::u16string& section = parsed_[header].name;
+  if (sections_.at(section) != header) return;
+  const auto [entry, added] = keys_.try_emplace(KeyName{section, parsed.name}, index);
+  if (!added && entry->second > index) entry->second = index;
 }
 
 void ProfileFile::SetString(std::u16string_view section, std::u16string_view key,

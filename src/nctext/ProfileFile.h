@@ -2,8 +2,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace qv {
@@ -53,7 +55,11 @@ class ProfileFile {
     std::u16string name;  // upper-cased section or key name
   };
 
+  // Upper-cased section and key names.
+  using KeyName = std::pair<std::u16string, std::u16string>;
+
   static Parsed Parse(std::u16string_view line);
+  void Index();
   void Insert(size_t index, std::u16string line);
   size_t FindSection(std::u16string_view section) const;  // lines_.size() when missing
   size_t SectionEnd(size_t header) const;
@@ -62,6 +68,11 @@ class ProfileFile {
   std::u16string path_;
   std::vector<std::u16string> lines_;
   std::vector<Parsed> parsed_;
+  // The first header of each section, and each key's first line under that header: a save sets
+  // about a thousand keys, and a walk through the file for each made it quadratic.
+  std::map<std::u16string, size_t> sections_;
+  std::map<KeyName, size_t> keys_;
+  std::vector<size_t> headers_;  // every section header line, in order
 };
 
 // One-shot access for values that two processes hand each other ("Forwarding"/"CmdName"):

@@ -86,8 +86,13 @@ int32_t CNcPostFile::CloseReader() {
   return status;
 }
 
-void CNcPostFile::CreateEmptyPostFile() {
-  if (std::unique_ptr<LineSink> file = lines_.OpenWrite(postFilePath_)) file->Close();
+// Only a missing post file is made: one that exists but could not be read (a transient error,
+// a folder in its place) keeps its contents, and the caller reports the failed read.
+bool CNcPostFile::CreateEmptyPostFile() {
+  if (lines_.Exists(postFilePath_)) return false;
+  std::unique_ptr<LineSink> file = lines_.OpenWrite(scratchFilePath_);
+  if (file == nullptr || file->Close() != 0) return false;
+  return lines_.Replace(scratchFilePath_, postFilePath_) == 0;
 }
 
 PostFileStatus CNcPostFile::Load(PostLoadMode mode) {
@@ -99,10 +104,7 @@ PostFileStatus CNcPostFile::Load(PostLoadMode mode) {
   selectedMaterial_ = -1;
   selectedThickness_ = -1;
 
-  if (!OpenReader()) {
-    CreateEmptyPostFile();
-    if (!OpenReader()) return PostFileStatus::Failed;
-  }
+  if (!OpenReader() && (!CreateEmptyPostFile() || !OpenReader())) return PostFileStatus::Failed;
   std::u16string line;
   ReadLine(line);
   fileVersion_ = line.size() > 8 ? line.substr(8) : std::u16string();

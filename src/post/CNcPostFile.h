@@ -119,7 +119,7 @@ class CNcPostFile {
   void Write(std::u16string_view line);
   bool NextLine(std::u16string& line);
   PostFileStatus FinishSave();
-  void CreateEmptyPostFile();
+  bool CreateEmptyPostFile();
 
   // Rewrites the whole file through step, under the current version line.
   PostFileStatus RunUpgradeStep(PostUpgradeStep& step);

@@ -70,10 +70,10 @@ PostFileStatus CNcPostFile::Save(PostSaveMode mode) {
     postOld_ = postNew_ = store_.lastLoadedPost;
   }
   if (!OpenReader()) {
-    CreateEmptyPostFile();
-    Write(CurrentVersionLine());
+    // The scratch file is the empty file's too: finish it before that is made.
     writer_->Close();
     writer_.reset();
+    CreateEmptyPostFile();
     return PostFileStatus::Failed;
   }
   Write(CurrentVersionLine());

@@ -5,6 +5,7 @@
 
 #include "TestSupport.h"
 #include "nctext/ProfileFile.h"
+#include "nctext/StringUtil.h"
 #include "platform/Codec.h"
 
 namespace qv {
@@ -92,6 +93,26 @@ TEST_F(ProfileFileTest, WritingKeepsEveryOtherLineAndAppendsWhatIsMissing) {
             "[Forwarding]\r\nCmdName=\r\n");
   EXPECT_FALSE(std::filesystem::exists(dir_.Path() + "/Quorvalen.ini." +
                                        std::to_string(::getpid()) + ".tmp"));
+}
+
+// Keys added early move every later line: lookups must still find the first section of a name
+// and the first key in it, and never a key of a repeated section.
+TEST_F(ProfileFileTest, LookupsFollowLinesMovedByAddedKeys) {
+  WriteIni("k=0\n[A]\nx=1\n[B]\ny=2\nY=3\n[a]\nz=4\n");
+  ProfileFile file = Loaded();
+  EXPECT_EQ(file.GetString(u"A", u"z", u"none"), u"none");
+  EXPECT_EQ(file.GetString(u"", u"k", u"none"), u"none");
+  for (int i = 0; i < 3; ++i) file.SetInt(u"A", Sprintf("n%d", i), i);
+  file.SetInt(u"b", u"y", 5);
+  file.SetInt(u"A", u"z", 6);
+  file.SetInt(u"A", u"n1", 7);
+  file.SetString(u"[C", u"w", u"8");
+  file.SetInt(u"B", u"v", 9);
+  EXPECT_EQ(file.GetInt(u"A", u"n2", -1), 2);
+  ASSERT_EQ(file.Save(), 0);
+  EXPECT_EQ(test::ReadBytes(path_),
+            "k=0\r\n[A]\r\nx=1\r\nn0=0\r\nn1=7\r\nn2=2\r\nz=6\r\n[B]\r\ny=5\r\nY=3\r\n"
+            "v=9\r\n[a]\r\nz=4\r\n[[C]\r\nw=8\r\n");
 }
 
 TEST_F(ProfileFileTest, WritesCodePage932AndDropsLineBreaksFromValues) {

@@ -150,6 +150,25 @@ TEST_F(PostLoadTest, SaveWithoutAPostFileCreatesAnEmptyOneAndFails) {
   EXPECT_EQ(FileLines(), Lines());
 }
 
+// Memory files that exist but cannot be opened for reading, as after a transient error.
+class UnreadableFiles : public MemoryLineFiles {
+ public:
+  std::unique_ptr<LineSource> OpenRead(const std::u16string&) override { return nullptr; }
+};
+
+TEST_F(PostLoadTest, AnExistingFileThatCannotBeReadIsNeverEmptied) {
+  UnreadableFiles unreadable;
+  const MemoryLineFiles::FileLines original = {u"Version 1.69", u"\"P\""};
+  unreadable.Put(PostPath(), original);
+  lines_ = &unreadable;
+  EXPECT_EQ(Load(u"P"), PostFileStatus::Failed);
+  store_.postCount = 1;
+  store_.postNames[0] = u"P";
+  Select(u"P", u"", u"");
+  EXPECT_EQ(Save(PostSaveMode::SaveHeader), PostFileStatus::Failed);
+  EXPECT_EQ(unreadable.Get(PostPath()), original);
+}
+
 TEST_F(PostLoadTest, OversizedListsFillTheTablesAndKeepTheFollowingLinesInStep) {
   std::vector<SampleMaterial> materials;
   std::vector<std::string> thicknesses;

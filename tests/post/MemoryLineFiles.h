@@ -18,6 +18,7 @@ class MemoryLineFiles : public LineFiles {
   std::unique_ptr<LineSource> OpenRead(const std::u16string& path) override;
   std::unique_ptr<LineSink> OpenWrite(const std::u16string& path) override;
   int32_t Replace(const std::u16string& scratch, const std::u16string& target) override;
+  bool Exists(const std::u16string& path) override { return Has(path); }
 
   void Put(const std::u16string& path, FileLines lines);
   bool Has(const std::u16string& path) const { return files_.count(path) != 0; }

@@ -1,0 +1,54 @@
+// libFuzzer target for the preview's word interpretation: the fuzzer's bytes after the first are
+// a program (code page 932, one block a line) drawn into an area, zoomed, panned and drawn again;
+// the first byte picks the post's decimal places index and the display settings.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "FuzzSupport.h"
+#include "platform/Codec.h"
+#include "preview/Cncdatadraw.h"
+
+namespace {
+
+// Takes every call and keeps nothing but a count, so the time goes to the interpretation.
+class NullCanvas : public qv::Canvas {
+ public:
+  void FillBackground(int32_t, int32_t, qv::Rgb) override {}
+  void SetClip(qv::PixelPoint, qv::PixelPoint) override {}
+  void SetPen(const qv::Pen&) override {}
+  void DrawLine(qv::PixelPoint, qv::PixelPoint) override { ++calls; }
+  void DrawArc(qv::PixelPoint, double, qv::PixelPoint, qv::PixelPoint, bool) override { ++calls; }
+  void DrawCircle(qv::PixelPoint, double) override { ++calls; }
+  void DrawMarker(qv::PixelPoint, double) override { ++calls; }
+
+  size_t calls = 0;
+};
+
+std::vector<std::u16string> Lines(std::string_view bytes) {
+  std::vector<std::u16string> lines;
+  size_t start = 0;
+  while (start <= bytes.size()) {
+    const size_t end = std::min(bytes.find('\n', start), bytes.size());
+    lines.push_back(qv::DecodeCp932(bytes.substr(start, end - start)));
+    start = end + 1;
+  }
+  return lines;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const qv::fuzz::FuzzInput input = qv::fuzz::Split(data, size);
+  qv::Cncdatadraw draw;
+  draw.SetDecimalIndex(input.pick % 5);
+  draw.SetSettings({(input.pick >> 3) & 1, (input.pick >> 4) & 1, (input.pick >> 5) % 8, 4});
+  draw.SetLineSource(qv::FixedLineSource(Lines(input.bytes)));
+  NullCanvas canvas;
+  if (draw.Draw(canvas, false, 410, 210) < 0) return 0;
+  draw.Zoom((input.pick & 0x80) ? 3 : -3, {100, 50});
+  draw.Pan(-17, 9);
+  draw.Draw(canvas, true, 410, 210);
+  return 0;
+}
