@@ -246,8 +246,10 @@ PathInterpreter::Flow PathInterpreter::Call(const BlockWords& words, int32_t lin
     return Flow::Next;
   }
   if (returnStack_.size() >= kMaxReturnStack) {
+    // Nesting this deep is a runaway recursion: the machine would stop with an alarm, and
+    // skipping the call would walk a tree that can double with every level.
     Fail(DrawError::CallTooDeep);
-    return Flow::Next;
+    return Flow::End;
   }
   returnStack_.push_back(line + 1);
   // The label's own block runs too: an N label carries the subprogram's first block.

@@ -21,7 +21,7 @@ enum class DrawError : int32_t {
   ArcWithoutCentre = 1,  // G02/G03 without I, J or R, or an R that no circle fits
   MacroRefused = 2,      // a figure or pattern macro the expansion refuses
   MissingLabel = 3,      // a call of a subprogram that is not in the program
-  CallTooDeep = 4,       // more than kMaxReturnStack nested calls
+  CallTooDeep = 4,       // more than kMaxReturnStack nested calls: the pass stops
   TooMuchWork = 5,       // the pass stopped at kMaxInterpretedBlocks or kMaxSegments
   UnknownPattern = 6,    // a G75/G76 kind without a traversal
 };
@@ -30,7 +30,7 @@ inline constexpr size_t kMaxReturnStack = 50;
 inline constexpr size_t kPatternMemoryCount = 100;
 inline constexpr size_t kMaxMemoryEntries = 15;
 // Bounds of one pass, so that nested calls or large grids cannot run away.
-inline constexpr int64_t kMaxInterpretedBlocks = 4'000'000;
+inline constexpr int64_t kMaxInterpretedBlocks = 1'000'000;
 inline constexpr size_t kMaxSegments = 4'000'000;
 
 // One pattern memory: the positions recorded between U and V, relative to where it is replayed.

@@ -91,6 +91,13 @@ TEST(PathInterpreterTest, HostileCallsStopAtTheirLimitsWithAnErrorCode) {
   DisplayList path;
   EXPECT_EQ(interpreter.Run(path), static_cast<int32_t>(DrawError::TooMuchWork));
 
+  // Two self-calls per level nest past the stack at once: the pass stops there instead of
+  // skipping the call and walking the rest of the 2^50 tree (a fuzzer's find).
+  PathInterpreter twice({u"O100", u"G91G00", u"M98P100", u"M98P100", u"M99"}, 10, false);
+  twice.SetBlockLimit(100'000);
+  DisplayList unused;
+  EXPECT_EQ(twice.Run(unused), static_cast<int32_t>(DrawError::CallTooDeep));
+
   const Interpreted missing = Interpret({u"M98P9", u"G90G01X1.Y1.", u"M30"});
   EXPECT_EQ(missing.error, static_cast<int32_t>(DrawError::MissingLabel));
   EXPECT_EQ(CountOf(missing.path, SegmentKind::Line), 1u);
