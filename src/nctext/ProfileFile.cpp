@@ -1,7 +1,5 @@
 #include "nctext/ProfileFile.h"
 
-#include <algorithm>
-
 #include "nctext/Cnltextfilerw.h"
 #include "nctext/StringUtil.h"
 #include "nctext/TextFileReplace.h"
@@ -45,66 +43,60 @@ ProfileFile::Parsed ProfileFile::Parse(std::u16string_view line) {
 }
 
 int32_t ProfileFile::Load() {
-  lines_.clear();
-  parsed_.clear();
-  Index();
+  Rebuild({});
   if (!PathExists(path_)) return 0;
   Cnltextfilerw file;
   if (const int32_t status = file.Open(path_, OpenMode::Read); status != 0) return status;
+  std::vector<std::u16string> lines;
   std::u16string line;
   int32_t status;
-  while ((status = file.ReadString(line)) == 0) {
-    parsed_.push_back(Parse(line));
-    lines_.push_back(std::move(line));
-  }
+  while ((status = file.ReadString(line)) == 0) lines.push_back(std::move(line));
   file.Close();
-  if (status != kTextEndOfFile) {
-    lines_.clear();
-    parsed_.clear();
-  }
-  Index();
-  return status == kTextEndOfFile ? 0 : status;
+  if (status != kTextEndOfFile) return status;
+  Rebuild(std::move(lines));
+  return 0;
 }
 
-void ProfileFile::Index() {
+void ProfileFile::Rebuild(std::vector<std::u16string> lines) {
+  blocks_.assign(1, Block{});
   sections_.clear();
   keys_.clear();
-  headers_.clear();
-  const std::u16string* section = nullptr;  // null outside the first part of a section
-  for (size_t i = 0; i < parsed_.size(); ++i) {
-    const Parsed& line = parsed_[i];
-    if (line.kind == LineKind::Section) {
-      headers_.push_back(i);
-      section = sections_.emplace(line.name, i).second ? &line.name : nullptr;
-    } else if (line.kind == LineKind::Key && section != nullptr) {
-      keys_.emplace(KeyName{*section, line.name}, i);
+  for (std::u16string& line : lines) {
+    Parsed parsed = Parse(line);
+    if (parsed.kind == LineKind::Section) blocks_.emplace_back();
+    blocks_.back().lines.push_back(std::move(line));
+    blocks_.back().parsed.push_back(std::move(parsed));
+  }
+  for (size_t b = 1; b < blocks_.size(); ++b) {
+    const std::vector<Parsed>& parsed = blocks_[b].parsed;
+    if (!sections_.emplace(parsed.front().name, b).second) continue;
+    for (size_t i = 1; i < parsed.size(); ++i) {
+      if (parsed[i].kind == LineKind::Key)
+        keys_.emplace(KeyName{parsed[0].name, parsed[i].name}, Place{b, i});
     }
   }
 }
 
-int32_t ProfileFile::Save() const { return ReplaceTextFile(path_, lines_); }
-
-size_t ProfileFile::FindSection(std::u16string_view section) const {
-  const auto found = sections_.find(ToUpperAscii(Trim(section)));
-  return found == sections_.end() ? lines_.size() : found->second;
+std::vector<std::u16string> ProfileFile::Lines() const {
+  std::vector<std::u16string> lines;
+  for (const Block& block : blocks_)
+    lines.insert(lines.end(), block.lines.begin(), block.lines.end());
+  return lines;
 }
 
-size_t ProfileFile::SectionEnd(size_t header) const {
-  const auto next = std::upper_bound(headers_.begin(), headers_.end(), header);
-  return next == headers_.end() ? parsed_.size() : *next;
-}
+int32_t ProfileFile::Save() const { return ReplaceTextFile(path_, Lines()); }
 
-size_t ProfileFile::FindKey(std::u16string_view section, std::u16string_view key) const {
+const ProfileFile::Place* ProfileFile::FindKey(std::u16string_view section,
+                                               std::u16string_view key) const {
   const auto found = keys_.find(KeyName{ToUpperAscii(Trim(section)), ToUpperAscii(Trim(key))});
-  return found == keys_.end() ? lines_.size() : found->second;
+  return found == keys_.end() ? nullptr : &found->second;
 }
 
 std::u16string ProfileFile::GetString(std::u16string_view section, std::u16string_view key,
                                       std::u16string_view defaultValue, size_t bufferSize) const {
   std::u16string_view value = defaultValue;
-  const size_t index = FindKey(section, key);
-  if (index < lines_.size()) {
-    const std::u16string_view line = lines_[index];
+  if (const Place* place = FindKey(section, key)) {
+    const std::u16string_view line = blocks_[place->block].lines[place->line];
     value = StripQuotes(Trim(line.substr(line.find(u'=') + 1)));
   }
   const size_t room = bufferSize == 0 ? 0 : bufferSize - 1;
@@ -113,60 +105,54 @@ std::u16string ProfileFile::GetString(std::u16string_view section, std::u16strin
 
 int32_t ProfileFile::GetInt(std::u16string_view section, std::u16string_view key,
                             int32_t defaultValue) const {
-  if (FindKey(section, key) == lines_.size()) return defaultValue;
+  if (FindKey(section, key) == nullptr) return defaultValue;
   const std::u16string value = GetString(section, key, u"");
   return value.empty() ? defaultValue : ToInt(value);
 }
 
-void ProfileFile::Insert(size_t index, std::u16string line) {
-  const Parsed parsed = Parse(line);
-  parsed_.insert(parsed_.begin() + static_cast<std::ptrdiff_t>(index), parsed);
-  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index), std::move(line));
-  const bool atEnd = index + 1 == lines_.size();
-  if (parsed.kind == LineKind::Section && atEnd) {
-    headers_.push_back(index);
-    sections_.emplace(parsed.name, index);
-    return;
+void ProfileFile::AddBlock(std::u16string header) {
+  Parsed parsed = Parse(header);
+  sections_.emplace(parsed.name, blocks_.size());
+  blocks_.push_back({{std::move(header)}, {std::move(parsed)}});
+}
+
+// After the block's last non-blank line, so blank lines before the next section stay there;
+// only those blank lines move, and no key is indexed on them.
+void ProfileFile::AddToSection(size_t block, std::u16string line) {
+  Block& target = blocks_[block];
+  size_t at = target.lines.size();
+  while (at > 1 && Trim(target.lines[at - 1]).empty()) --at;
+  Parsed parsed = Parse(line);
+  if (parsed.kind == LineKind::Section) {
+    // A key written with a leading "[" reads as a section: rare enough to split afresh.
+    std::vector<std::u16string> lines = Lines();
+    size_t before = 0;
+    for (size_t b = 0; b < block; ++b) before += blocks_[b].lines.size();
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(before + at), std::move(line));
+    return Rebuild(std::move(lines));
   }
-  // A key written with a leading "[" reads as a section: rare enough to index afresh.
-  if (parsed.kind == LineKind::Section) return Index();
-  // Only lines after the new one move; a key added at the end of the file moves none.
-  if (!atEnd) {
-    for (auto& [name, at] : sections_) at += at >= index ? 1 : 0;
-    for (auto& [name, at] : keys_) at += at >= index ? 1 : 0;
-    for (size_t& at : headers_) at += at >= index ? 1 : 0;
+  const auto offset = static_cast<std::ptrdiff_t>(at);
+  if (parsed.kind == LineKind::Key && sections_.at(target.parsed.front().name) == block) {
+    keys_.try_emplace(KeyName{target.parsed.front().name, parsed.name}, Place{block, at});
   }
-  if (parsed.kind != LineKind::Key) return;
-  const auto next = std::upper_bound(headers_.begin(), headers_.end(), index);
-  if (next == headers_.begin()) return;
-  const size_t header = *(next - 1);
-  const std::u16string& section = parsed_[header].name;
-  if (sections_.at(section) != header) return;
-  const auto [entry, added] = keys_.try_emplace(KeyName{section, parsed.name}, index);
-  if (!added && entry->second > index) entry->second = index;
+  target.parsed.insert(target.parsed.begin() + offset, std::move(parsed));
+  target.lines.insert(target.lines.begin() + offset, std::move(line));
 }
 
 void ProfileFile::SetString(std::u16string_view section, std::u16string_view key,
                             std::u16string_view value) {
-  const size_t found = FindKey(section, key);
-  if (found < lines_.size()) {
-    const std::u16string_view line = lines_[found];
-    lines_[found] = KeyLine(line.substr(0, line.find(u'=')), value);
+  if (const Place* place = FindKey(section, key)) {
+    std::u16string& line = blocks_[place->block].lines[place->line];
+    line = KeyLine(std::u16string_view(line).substr(0, line.find(u'=')), value);
     return;
   }
-  const size_t header = FindSection(section);
-  if (header == lines_.size()) {
-    std::u16string sectionLine = u"[";
-    sectionLine.append(Trim(section));
-    sectionLine.push_back(u']');
-    Insert(lines_.size(), sectionLine);
-    Insert(lines_.size(), KeyLine(key, value));
-    return;
-  }
-  // After the section's last non-blank line, so blank lines before the next section stay there.
-  size_t at = SectionEnd(header);
-  while (at > header + 1 && Trim(lines_[at - 1]).empty()) --at;
-  Insert(at, KeyLine(key, value));
+  const auto found = sections_.find(ToUpperAscii(Trim(section)));
+  if (found != sections_.end()) return AddToSection(found->second, KeyLine(key, value));
+  std::u16string header = u"[";
+  header.append(Trim(section));
+  header.push_back(u']');
+  AddBlock(std::move(header));
+  AddToSection(blocks_.size() - 1, KeyLine(key, value));
 }
 
 void ProfileFile::SetInt(std::u16string_view section, std::u16string_view key, int32_t value) {
@@ -198,7 +184,10 @@ int32_t UpdateProfile(const std::u16string& path, const std::function<void(Profi
   lock.Acquire(ToUtf8(path) + ".lock");  // without the lock the write still lands whole
   ProfileFile file(path);
   if (const int32_t status = file.Load(); status != 0) return status;
+  const std::vector<std::u16string> before = file.Lines();
   change(file);
+  // A file that already says it all is left alone: a rewrite would only risk it.
+  if (file.Lines() == before && PathExists(path)) return 0;
   return file.Save();
 }
 

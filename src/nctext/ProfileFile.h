@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -46,7 +47,7 @@ class ProfileFile {
   void SetInt(std::u16string_view section, std::u16string_view key, int32_t value);
 
   const std::u16string& Path() const { return path_; }
-  const std::vector<std::u16string>& Lines() const { return lines_; }
+  std::vector<std::u16string> Lines() const;
 
  private:
   enum class LineKind { Other, Section, Key };
@@ -54,25 +55,37 @@ class ProfileFile {
     LineKind kind = LineKind::Other;
     std::u16string name;  // upper-cased section or key name
   };
-
+  // The lines before the first section header form the first block; every header starts a
+  // block of its own. A key added to a section goes into that section's block, so no line of
+  // any other block moves: a save sets about a thousand keys, and shifting every later line
+  // for each made it quadratic.
+  struct Block {
+    std::vector<std::u16string> lines;
+    std::vector<Parsed> parsed;
+  };
+  struct Place {
+    size_t block = 0;
+    size_t line = 0;
+  };
   // Upper-cased section and key names.
   using KeyName = std::pair<std::u16string, std::u16string>;
+  struct KeyNameHash {
+    size_t operator()(const KeyName& name) const {
+      const std::hash<std::u16string> hash;
+      return hash(name.first) * 31 + hash(name.second);
+    }
+  };
 
   static Parsed Parse(std::u16string_view line);
-  void Index();
-  void Insert(size_t index, std::u16string line);
-  size_t FindSection(std::u16string_view section) const;  // lines_.size() when missing
-  size_t SectionEnd(size_t header) const;
-  size_t FindKey(std::u16string_view section, std::u16string_view key) const;
+  void Rebuild(std::vector<std::u16string> lines);
+  void AddToSection(size_t block, std::u16string line);
+  void AddBlock(std::u16string header);
+  const Place* FindKey(std::u16string_view section, std::u16string_view key) const;
 
   std::u16string path_;
-  std::vector<std::u16string> lines_;
-  std::vector<Parsed> parsed_;
-  // The first header of each section, and each key's first line under that header: a save sets
-  // about a thousand keys, and a walk through the file for each made it quadratic.
-  std::map<std::u16string, size_t> sections_;
-  std::map<KeyName, size_t> keys_;
-  std::vector<size_t> headers_;  // every section header line, in order
+  std::vector<Block> blocks_;
+  std::map<std::u16string, size_t> sections_;             // the first block of each section name
+  std::unordered_map<KeyName, Place, KeyNameHash> keys_;  // each key's first line in that block
 };
 
 // One-shot access for values that two processes hand each other ("Forwarding"/"CmdName"):
@@ -85,8 +98,9 @@ int32_t ReadProfileInt(const std::u16string& path, std::u16string_view section,
                        std::u16string_view key, int32_t defaultValue);
 int32_t WriteProfileString(const std::u16string& path, std::u16string_view section,
                            std::u16string_view key, std::u16string_view value);
-// Reads the file, applies change and writes it back, all under the lock beside the file. A file
-// that exists but cannot be read is left alone (its negative status is returned).
+// Reads the file, applies change and writes it back, all under the lock beside the file; a file
+// the change leaves as it was is not rewritten. A file that exists but cannot be read is left
+// alone (its negative status is returned).
 int32_t UpdateProfile(const std::u16string& path, const std::function<void(ProfileFile&)>& change);
 
 }  // namespace qv

@@ -104,9 +104,9 @@ void CQuorvalenDlg::ShowVersion() { view_.RunAbout(); }
 
 // The saved position; a normal start then takes the saved rectangle (RestoreWindow).
 void CQuorvalenDlg::PlaceOnOpen() {
-  const std::u16string& profile = app_.CurrentSettings().profilePath;
-  const ScreenPoint saved{ReadProfileInt(profile, kRect, u"X", 0),
-                          ReadProfileInt(profile, kRect, u"Y", 0)};
+  ProfileFile profile(app_.CurrentSettings().profilePath);
+  profile.Load();
+  const ScreenPoint saved{profile.GetInt(kRect, u"X", 0), profile.GetInt(kRect, u"Y", 0)};
   view_.MoveTo(OpeningPosition(saved, view_.Screen().screen));
 }
 

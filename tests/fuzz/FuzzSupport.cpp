@@ -38,6 +38,13 @@ const SystemFiles& ScratchProgramFolder() {
   return files;
 }
 
+SystemFiles ScratchProgramFolder(const std::string& name) {
+  const fs::path folder = fs::path(ToUtf8(ScratchProgramFolder().Folder())) / name;
+  fs::create_directories(folder / "System");
+  fs::copy(QV_SHIPPED_DATA_DIR, folder / "System", fs::copy_options::overwrite_existing);
+  return SystemFiles(FromUtf8(folder.string()));
+}
+
 void RestoreShipped(std::u16string_view name) {
   const fs::path from = fs::path(QV_SHIPPED_DATA_DIR) / ToUtf8(std::u16string(name));
   fs::copy_file(from, ToUtf8(ScratchProgramFolder().System(name)),

@@ -13,6 +13,8 @@ namespace qv::fuzz {
 // A program folder of this fuzzing process, with a "System" folder holding the shipped data;
 // made on first use under /dev/shm (or the temp folder) and removed at exit.
 const SystemFiles& ScratchProgramFolder();
+// Another program folder of this process, "<scratch>/<name>", with its own copy of the data.
+SystemFiles ScratchProgramFolder(const std::string& name);
 
 // Puts the shipped file name back into the scratch System folder.
 void RestoreShipped(std::u16string_view name);

@@ -153,6 +153,15 @@ TEST_F(ProfileFileTest, TwoProcessesWritingAtOnceLoseNothing) {
   }
 }
 
+// Every conversion ends with a settings save; one that changes nothing must not rewrite.
+TEST_F(ProfileFileTest, AnUpdateThatChangesNothingLeavesTheFileAsItWas) {
+  test::WriteBytes(path_, "[S]\nK=1\n");
+  EXPECT_EQ(WriteProfileString(path_, u"s", u"k", u"1"), 0);
+  EXPECT_EQ(test::ReadBytes(path_), "[S]\nK=1\n");
+  EXPECT_EQ(WriteProfileString(path_, u"S", u"K", u"2"), 0);
+  EXPECT_EQ(test::ReadBytes(path_), "[S]\r\nK=2\r\n");
+}
+
 TEST_F(ProfileFileTest, FileWithAUtf8MarkReadsAsUtf8AndIsWrittenBackWithoutIt) {
   test::WriteBytes(path_, "\xEF\xBB\xBF[Quorvalen_Data]\r\nSavePost=ポスト\r\n");
   ProfileFile file = Loaded();

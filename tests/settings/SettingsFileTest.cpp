@@ -99,7 +99,7 @@ TEST_F(SettingsFileTest, FreshSaveWritesKeysInTheirOrder) {
   ASSERT_EQ(SaveSettings(s), 0);
   ProfileFile file(Path());
   ASSERT_EQ(file.Load(), 0);
-  const auto& lines = file.Lines();
+  const auto lines = file.Lines();
   ASSERT_GE(lines.size(), 8u);
   EXPECT_EQ(lines[0], u"[Quorvalen_Data]");
   EXPECT_EQ(lines[1], u"Version=1.69");
