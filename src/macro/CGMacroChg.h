@@ -12,6 +12,7 @@
 #include "macro/MacroPatterns.h"
 #include "macro/MacroWords.h"
 #include "macro/RotatedSubprogram.h"
+#include "platform/WorkLimit.h"
 
 namespace qv {
 
@@ -19,7 +20,7 @@ namespace qv {
 // that a short program of large patterns cannot exhaust memory; half a million lines is far
 // more than a machine's program memory holds. A line whose lines would pass what is left is
 // refused as unconvertible before they are made (a pattern is judged by its first figure).
-inline constexpr size_t kMaxExpansionLines = 500000;
+inline constexpr size_t kMaxExpansionLines = WorkLimit<size_t>(500000);
 
 // Why a line that reads well was still refused.
 enum class MacroRefusal {

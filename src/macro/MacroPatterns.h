@@ -6,15 +6,16 @@
 
 #include "macro/MacroWords.h"
 #include "macro/PlaneGeometry.h"
+#include "platform/WorkLimit.h"
 
 namespace qv {
 
 // Most figures one pattern line may place; a larger count is refused as invalid, since it
 // would only exhaust memory.
-inline constexpr int64_t kMaxPatternPositions = 100000;
+inline constexpr int64_t kMaxPatternPositions = WorkLimit<int64_t>(100000);
 // Most lines one pattern line may produce (a polygon of many rounded corners takes some two
 // hundred lines per position).
-inline constexpr size_t kMaxPatternLines = 1000000;
+inline constexpr size_t kMaxPatternLines = WorkLimit<size_t>(1000000);
 
 // One place a pattern puts its figure, with the pattern angle (degrees) that a figure with a
 // negative I is turned by there.

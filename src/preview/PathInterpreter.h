@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/G98Grid.h"
+#include "platform/WorkLimit.h"
 #include "preview/BlockWords.h"
 #include "preview/DisplayList.h"
 
@@ -30,8 +31,8 @@ inline constexpr size_t kMaxReturnStack = 50;
 inline constexpr size_t kPatternMemoryCount = 100;
 inline constexpr size_t kMaxMemoryEntries = 15;
 // Bounds of one pass, so that nested calls or large grids cannot run away.
-inline constexpr int64_t kMaxInterpretedBlocks = 1'000'000;
-inline constexpr size_t kMaxSegments = 4'000'000;
+inline constexpr int64_t kMaxInterpretedBlocks = WorkLimit<int64_t>(1'000'000);
+inline constexpr size_t kMaxSegments = WorkLimit<size_t>(4'000'000);
 
 // One pattern memory: the positions recorded between U and V, relative to where it is replayed.
 struct PatternMemory {
