@@ -71,16 +71,17 @@ void ProfileFile::Rebuild(std::vector<std::u16string> lines) {
     const std::vector<Parsed>& parsed = blocks_[b].parsed;
     if (!sections_.emplace(parsed.front().name, b).second) continue;
     for (size_t i = 1; i < parsed.size(); ++i) {
-      if (parsed[i].kind == LineKind::Key)
-        keys_.emplace(KeyName{parsed[0].name, parsed[i].name}, Place{b, i});
+      if (parsed[i].kind != LineKind::Key) continue;
+      keys_.emplace(KeyName{parsed[0].name, parsed[i].name}, Place{b, i});
     }
   }
 }
 
 std::vector<std::u16string> ProfileFile::Lines() const {
   std::vector<std::u16string> lines;
-  for (const Block& block : blocks_)
+  for (const Block& block : blocks_) {
     lines.insert(lines.end(), block.lines.begin(), block.lines.end());
+  }
   return lines;
 }
 
