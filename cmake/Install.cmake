@@ -30,8 +30,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # The libraries the executables link (Qt, the C++ runtime) become the package's dependencies.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(QV_BUILD_GUI)
-  # The window needs Qt's platform plugins (only recommended by Qt itself) and a Japanese font.
+  # The window needs Qt's platform plugins (only recommended by Qt itself), a Japanese font and
+  # Qt's Japanese texts for its own buttons and file dialogs.
   set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
-  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-ipafont-gothic)
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic, qt6-translations-l10n")
 endif()
 include(CPack)

@@ -21,11 +21,14 @@
 
 namespace {
 
-// What a message box showed: caption, text and icon.
+std::u16string Utf16(const QString& text) { return text.toStdU16String(); }
+
+// What a message box showed: caption, text, icon and the pressed button's caption.
 struct Shown {
   QString caption;
   std::u16string text;
   QMessageBox::Icon icon;
+  std::u16string button;
   bool operator==(const Shown&) const = default;
 };
 
@@ -37,12 +40,12 @@ void Answering(QMessageBox::StandardButton button, std::vector<Shown>& shown) {
       widget->close();
       return;
     }
-    shown.push_back({box->windowTitle(), box->text().toStdU16String(), box->icon()});
-    box->button(button)->click();
+    QAbstractButton* pressed = box->button(button);
+    shown.push_back(
+        {box->windowTitle(), box->text().toStdU16String(), box->icon(), Utf16(pressed->text())});
+    pressed->click();
   });
 }
-
-std::u16string Utf16(const QString& text) { return text.toStdU16String(); }
 
 }  // namespace
 
@@ -96,9 +99,11 @@ class GuiHostTest : public QObject {
     Answering(QMessageBox::Cancel, shown);
     QCOMPARE(interaction.Ask({qv::QuestionKind::OkCancel, u"破棄しますか？", u""}),
              qv::Answer::Cancel);
-    QCOMPARE(shown, (std::vector<Shown>{{"Drevmark", u"出力できません", QMessageBox::Warning},
-                                        {"", u"変換しますか？", QMessageBox::Question},
-                                        {"", u"破棄しますか？", QMessageBox::Warning}}));
+    // Qt's own button captions are Japanese too.
+    QCOMPARE(shown,
+             (std::vector<Shown>{{"Drevmark", u"出力できません", QMessageBox::Warning, u"OK"},
+                                 {"", u"変換しますか？", QMessageBox::Question, u"はい(&Y)"},
+                                 {"", u"破棄しますか？", QMessageBox::Warning, u"キャンセル"}}));
     interaction.SetWaitCursor(true);
     QVERIFY(QApplication::overrideCursor() != nullptr);
     QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
