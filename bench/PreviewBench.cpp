@@ -7,25 +7,14 @@
 
 #include "preview/Cncdatadraw.h"
 #include "preview/LargeProgram.h"
+#include "preview/NullCanvas.h"
 #include "preview/PathInterpreter.h"
 #include "preview/ProgramScan.h"
 
 namespace {
 
-// Draws nothing: what is left is the interpretation and the transform.
-class NullCanvas : public qv::Canvas {
- public:
-  void FillBackground(int32_t, int32_t, qv::Rgb) override {}
-  void SetClip(qv::PixelPoint, qv::PixelPoint) override {}
-  void SetPen(const qv::Pen&) override {}
-  void DrawLine(qv::PixelPoint, qv::PixelPoint) override {}
-  void DrawArc(qv::PixelPoint, double, qv::PixelPoint, qv::PixelPoint, bool) override {}
-  void DrawCircle(qv::PixelPoint, double) override {}
-  void DrawMarker(qv::PixelPoint, double) override {}
-};
-
 // Keeps every call's coordinates, as a display back end would.
-class RecordingCanvas : public NullCanvas {
+class RecordingCanvas : public qv::test::NullCanvas {
  public:
   void DrawLine(qv::PixelPoint from, qv::PixelPoint to) override { Keep(from, to); }
   void DrawArc(qv::PixelPoint, double, qv::PixelPoint from, qv::PixelPoint to, bool) override {
@@ -67,7 +56,7 @@ BENCHMARK(BM_Interpret)->Unit(benchmark::kMillisecond);
 void BM_FullPaintNullCanvas(benchmark::State& state) {
   qv::Cncdatadraw draw;
   draw.SetLineSource(qv::FixedLineSource(Program()));
-  NullCanvas canvas;
+  qv::test::NullCanvas canvas;
   for (auto _ : state) benchmark::DoNotOptimize(draw.Draw(canvas, false, 800, 600));
   SetLineRate(state);
 }

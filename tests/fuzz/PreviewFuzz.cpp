@@ -9,22 +9,9 @@
 #include "FuzzSupport.h"
 #include "platform/Codec.h"
 #include "preview/Cncdatadraw.h"
+#include "preview/NullCanvas.h"
 
 namespace {
-
-// Takes every call and keeps nothing but a count, so the time goes to the interpretation.
-class NullCanvas : public qv::Canvas {
- public:
-  void FillBackground(int32_t, int32_t, qv::Rgb) override {}
-  void SetClip(qv::PixelPoint, qv::PixelPoint) override {}
-  void SetPen(const qv::Pen&) override {}
-  void DrawLine(qv::PixelPoint, qv::PixelPoint) override { ++calls; }
-  void DrawArc(qv::PixelPoint, double, qv::PixelPoint, qv::PixelPoint, bool) override { ++calls; }
-  void DrawCircle(qv::PixelPoint, double) override { ++calls; }
-  void DrawMarker(qv::PixelPoint, double) override { ++calls; }
-
-  size_t calls = 0;
-};
 
 std::vector<std::u16string> Lines(std::string_view bytes) {
   std::vector<std::u16string> lines;
@@ -45,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   draw.SetDecimalIndex(input.pick % 5);
   draw.SetSettings({(input.pick >> 3) & 1, (input.pick >> 4) & 1, (input.pick >> 5) % 8, 4});
   draw.SetLineSource(qv::FixedLineSource(Lines(input.bytes)));
-  NullCanvas canvas;
+  qv::test::NullCanvas canvas;
   if (draw.Draw(canvas, false, 410, 210) < 0) return 0;
   draw.Zoom((input.pick & 0x80) ? 3 : -3, {100, 50});
   draw.Pan(-17, 9);
