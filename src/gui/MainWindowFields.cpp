@@ -16,8 +16,6 @@ void SetText(QLineEdit* edit, const std::u16string& text) {
   edit->setText(QString::fromStdU16String(text));
 }
 
-int32_t Checked(const QCheckBox* box) { return box->isChecked() ? 1 : 0; }
-
 // -1 (no button) clears the choice; the group must stop being exclusive for that.
 void Choose(QButtonGroup* group, int32_t id) {
   if (QAbstractButton* button = group->button(id)) {
@@ -38,77 +36,74 @@ void Fill(QComboBox* list, const DropDown& shown) {
   list->setEditText(QString::fromStdU16String(shown.text));
 }
 
+// Reads each control into its option.
+struct ReadControl {
+  void operator()(const QButtonGroup* group, int32_t& v) const { v = group->checkedId(); }
+  void operator()(const QLineEdit* edit, std::u16string& v) const { v = Text(edit); }
+  void operator()(const QLineEdit* edit, int32_t& v) const { v = edit->text().toInt(); }
+  void operator()(const QCheckBox* box, int32_t& v) const { v = box->isChecked() ? 1 : 0; }
+  void operator()(const QComboBox* list, int32_t& v) const { v = list->currentIndex(); }
+  void operator()(const QComboBox* list, std::u16string& v) const {
+    v = list->currentText().toStdU16String();
+  }
+};
+
+// Shows each option in its control.
+struct ShowControl {
+  void operator()(QButtonGroup* group, int32_t v) const { Choose(group, v); }
+  void operator()(QLineEdit* edit, const std::u16string& v) const { SetText(edit, v); }
+  void operator()(QLineEdit* edit, int32_t v) const { edit->setText(QString::number(v)); }
+  void operator()(QCheckBox* box, int32_t v) const { box->setChecked(v != 0); }
+  void operator()(QComboBox* list, int32_t v) const { list->setCurrentIndex(v); }
+  void operator()(QComboBox* list, const std::u16string& v) const {
+    list->setEditText(QString::fromStdU16String(v));
+  }
+};
+
+// Every option beside the control that shows it, once for reading and showing alike.
+template <class Options, class Bind>
+void BindFields(const MainForm& f, Options& o, const Bind& bind) {
+  bind(f.sequenceMode, o.sequenceMode);
+  bind(f.sequenceCode, o.sequenceCode);
+  bind(f.sequenceNumber, o.sequenceNumber);
+  bind(f.macroMode, o.macroMode);
+  bind(f.cutterSide, o.cutterSide);
+  bind(f.decimalPlaces, o.decimalIndex);
+  bind(f.coordinateMode, o.coordinateMode);
+  bind(f.g92X, o.g92X);
+  bind(f.g92Y, o.g92Y);
+  bind(f.coordinateCode2, o.coordinateCode2);
+  bind(f.coordinateX2, o.coordinateX2);
+  bind(f.coordinateY2, o.coordinateY2);
+  bind(f.keepHeadComment, o.keepHeadComment);
+  bind(f.deleteAfterM30, o.deleteAfterM30);
+  bind(f.addMotionCodes, o.addMotionCodes);
+  bind(f.skipSameCondition, o.skipSameCondition);
+  bind(f.programAddress, o.programAddress);
+  bind(f.programNumber, o.programNumber);
+  bind(f.comment, o.comment);
+  bind(f.subprogramCallCode, o.subprogramCallCode);
+  bind(f.subprogramNumberWord, o.subprogramNumberWord);
+  bind(f.subprogramAddress, o.subprogramAddress);
+  bind(f.subprogramEndCode, o.subprogramEndCode);
+  bind(f.breakUp, o.breakUpSubprograms);
+  bind(f.conversionType, o.conversionType);
+  bind(f.g93Mode, o.g93Mode);
+  bind(f.g93Code, o.g93Code);
+  bind(f.posts, o.postName);
+  bind(f.materials, o.materialName);
+  bind(f.thicknesses, o.thicknessName);
+}
+
 }  // namespace
 
 ConversionOptions MainWindow::Fields() const {
-  const MainForm& f = form_;
   ConversionOptions o;
-  o.sequenceMode = f.sequenceMode->checkedId();
-  o.sequenceCode = Text(f.sequenceCode);
-  o.sequenceNumber = f.sequenceNumber->text().toInt();
-  o.macroMode = f.macroMode->checkedId();
-  o.cutterSide = f.cutterSide->checkedId();
-  o.decimalIndex = f.decimalPlaces->currentIndex();
-  o.coordinateMode = f.coordinateMode->checkedId();
-  o.g92X = Text(f.g92X);
-  o.g92Y = Text(f.g92Y);
-  o.coordinateCode2 = Text(f.coordinateCode2);
-  o.coordinateX2 = Text(f.coordinateX2);
-  o.coordinateY2 = Text(f.coordinateY2);
-  o.keepHeadComment = Checked(f.keepHeadComment);
-  o.deleteAfterM30 = Checked(f.deleteAfterM30);
-  o.addMotionCodes = Checked(f.addMotionCodes);
-  o.skipSameCondition = Checked(f.skipSameCondition);
-  o.programAddress = Text(f.programAddress);
-  o.programNumber = Text(f.programNumber);
-  o.comment = Text(f.comment);
-  o.subprogramCallCode = Text(f.subprogramCallCode);
-  o.subprogramNumberWord = Text(f.subprogramNumberWord);
-  o.subprogramAddress = Text(f.subprogramAddress);
-  o.subprogramEndCode = Text(f.subprogramEndCode);
-  o.breakUpSubprograms = Checked(f.breakUp);
-  o.conversionType = f.conversionType->checkedId();
-  o.g93Mode = f.g93Mode->checkedId();
-  o.g93Code = Text(f.g93Code);
-  o.postName = f.posts->currentText().toStdU16String();
-  o.materialName = f.materials->currentText().toStdU16String();
-  o.thicknessName = f.thicknesses->currentText().toStdU16String();
+  BindFields(form_, o, ReadControl{});
   return o;
 }
 
-void MainWindow::ShowFields(const ConversionOptions& o) {
-  const MainForm& f = form_;
-  Choose(f.sequenceMode, o.sequenceMode);
-  SetText(f.sequenceCode, o.sequenceCode);
-  f.sequenceNumber->setText(QString::number(o.sequenceNumber));
-  Choose(f.macroMode, o.macroMode);
-  Choose(f.cutterSide, o.cutterSide);
-  f.decimalPlaces->setCurrentIndex(o.decimalIndex);
-  Choose(f.coordinateMode, o.coordinateMode);
-  SetText(f.g92X, o.g92X);
-  SetText(f.g92Y, o.g92Y);
-  SetText(f.coordinateCode2, o.coordinateCode2);
-  SetText(f.coordinateX2, o.coordinateX2);
-  SetText(f.coordinateY2, o.coordinateY2);
-  f.keepHeadComment->setChecked(o.keepHeadComment != 0);
-  f.deleteAfterM30->setChecked(o.deleteAfterM30 != 0);
-  f.addMotionCodes->setChecked(o.addMotionCodes != 0);
-  f.skipSameCondition->setChecked(o.skipSameCondition != 0);
-  SetText(f.programAddress, o.programAddress);
-  SetText(f.programNumber, o.programNumber);
-  SetText(f.comment, o.comment);
-  SetText(f.subprogramCallCode, o.subprogramCallCode);
-  SetText(f.subprogramNumberWord, o.subprogramNumberWord);
-  SetText(f.subprogramAddress, o.subprogramAddress);
-  SetText(f.subprogramEndCode, o.subprogramEndCode);
-  f.breakUp->setChecked(o.breakUpSubprograms != 0);
-  Choose(f.conversionType, o.conversionType);
-  Choose(f.g93Mode, o.g93Mode);
-  SetText(f.g93Code, o.g93Code);
-  f.posts->setEditText(QString::fromStdU16String(o.postName));
-  f.materials->setEditText(QString::fromStdU16String(o.materialName));
-  f.thicknesses->setEditText(QString::fromStdU16String(o.thicknessName));
-}
+void MainWindow::ShowFields(const ConversionOptions& o) { BindFields(form_, o, ShowControl{}); }
 
 void MainWindow::ShowLists(const DropDown& posts, const DropDown& materials,
                            const DropDown& thicknesses) {

@@ -28,6 +28,21 @@ class MainWindowTest : public QObject {
     QVERIFY(!window.isVisible());
   }
 
+  // Each option comes back from the control that shows it, none crossed with another; a choice
+  // of -1 clears its buttons.
+  void everyOptionReadsBackAsShown() {
+    qv::MainWindow window;
+    qv::ConversionOptions shown{2, u"N", 70, 1, 1, 3, 1, u"g92X", u"g92Y", u"G98", u"x2", u"y2",
+                                1, 0, 1, 1, u"O", u"1234", u"(c)", u"M98", u"P", u"L", u"M99",
+                                1, 1, 2, u"G93a", u"post", u"SPCC", u"1.6"};
+    window.ShowFields(shown);
+    QCOMPARE(window.Fields(), shown);
+    shown = {};
+    shown.sequenceNumber = 5;
+    window.ShowFields(shown);
+    QCOMPARE(window.Fields(), shown);
+  }
+
   // The band at the lists' bottom edge moves it, within a tenth and nine tenths of the client
   // height (never above the lists' top); the line numbers follow the data list's scrolling.
   void splitterStaysInBoundsAndNumbersFollowTheData() {
