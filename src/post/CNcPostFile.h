@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -104,7 +105,9 @@ class CNcPostFile {
 
   // Save steps.
   void RunSaveSteps(PostSaveMode mode);
+  void CopySections(std::optional<std::u16string_view> stopAt);
   void CopyToPost(std::u16string_view postName);
+  bool IsRegistered(std::u16string_view postName) const;
   void WriteHeader(std::u16string_view postName);
   void KeepConditions();
   void CopyRest();

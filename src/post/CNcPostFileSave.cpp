@@ -2,6 +2,7 @@
 // scratch file, which then replaces the post file in one atomic rename.
 #include <algorithm>
 #include <functional>
+#include <optional>
 
 #include "nctext/StringUtil.h"
 #include "post/CNcPostFile.h"
@@ -93,6 +94,12 @@ void CNcPostFile::RunSaveSteps(PostSaveMode mode) {
     case PostSaveMode::SaveHeader:
     case PostSaveMode::SaveLoadedPost:
       if (postCount_ == 0) return;
+      // A name typed but never registered has no header to rewrite: a section appended for it
+      // would come first when the post is registered later and hide that post's own section.
+      if (!IsRegistered(postNew_)) {
+        CopySections(std::nullopt);
+        return;
+      }
       [[fallthrough]];
     case PostSaveMode::SaveHeaderAlways:
     case PostSaveMode::SaveHeaderEditorOk:
@@ -144,20 +151,30 @@ PostFileStatus CNcPostFile::FinishSave() {
   return PostFileStatus::Ok;
 }
 
-// Copies the sections before the one named postName (all of them when there is none), then
-// starts the post's new section. The old version and name list lines are never copied.
-void CNcPostFile::CopyToPost(std::u16string_view postName) {
+// Copies the post sections before the one named stopAt (all of them when there is none or no
+// name is given). The old version and name list lines are never copied.
+void CNcPostFile::CopySections(std::optional<std::u16string_view> stopAt) {
   std::u16string line;
   bool copying = false;
   while (NextLine(line)) {
     if (FirstFieldIs(line, kHeadPostName)) {
-      if (PostNameOf(line) == postName) break;
+      if (stopAt && PostNameOf(line) == *stopAt) break;
       copying = true;
     }
     if (copying) Write(line);
   }
+}
+
+// Copies the sections before the one named postName, then starts the post's new section.
+void CNcPostFile::CopyToPost(std::u16string_view postName) {
+  CopySections(postName);
   Write(postNew_.empty() ? std::u16string()
                          : std::u16string(kHeadPostName) + u" " + QuoteName(postNew_));
+}
+
+bool CNcPostFile::IsRegistered(std::u16string_view postName) const {
+  const auto listed = store_.postNames.begin() + std::clamp(store_.postCount, 0, kMaxPosts);
+  return std::find(store_.postNames.begin(), listed, postName) != listed;
 }
 
 void CNcPostFile::WriteHeader(std::u16string_view postName) {

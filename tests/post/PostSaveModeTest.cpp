@@ -233,6 +233,24 @@ TEST_F(PostSaveModeTest, SaveLoadedPostSavesUnderTheLastLoadedName) {
                                           With(Beta(), "Beta Two T28", "M30")})));
 }
 
+// A run or close with a typed, unregistered post name writes no section for it: one would hide
+// the section the post gets when it is added under that name later.
+TEST_F(PostSaveModeTest, SaveHeaderForAnUnregisteredPostKeepsEverySectionAsItWas) {
+  LoadSelected("Alpha", "SPCC", "1.0");
+  Select(u"Typed", u"SPCC", u"1.0");
+  ASSERT_EQ(Save(PostSaveMode::SaveHeader), PostFileStatus::Ok);
+  const Lines unchanged = Cat({{"Version 1.69", "\"Alpha\" \"Beta Two\""}, Alpha(), Beta()});
+  EXPECT_TRUE(SameLines(FileLines(), unchanged));
+
+  Select(u"Alpha", u"SPCC", u"1.0");
+  store_.post.newName = u"Typed";
+  store_.postNames[2] = u"Typed";
+  store_.postCount = 3;
+  ASSERT_EQ(Save(PostSaveMode::SaveCopyPost), PostFileStatus::Ok);
+  ASSERT_EQ(Load(u"Typed", u"SPCC", u"1.0"), PostFileStatus::Ok);
+  EXPECT_EQ(store_.condition.punch, (std::array<std::u16string, 2>{u"SPCC/1.0/5", u"SPCC/1.0/6"}));
+}
+
 TEST_F(PostSaveModeTest, UnknownModeLeavesTheFileAlone) {
   constexpr auto kUnnamedMode = static_cast<PostSaveMode>(7);
   LoadSelected("Alpha", "SPCC", "1.0");
