@@ -1,5 +1,8 @@
 #include "app/ConversionOptions.h"
 
+#include <limits>
+#include <optional>
+
 #include "app/StartArguments.h"
 #include "nctext/StringUtil.h"
 
@@ -10,6 +13,12 @@ OptionsCheck ValidateOptions(const ConversionOptions& fields) {
     return OptionsCheck::SequenceNumberOutOfRange;
   }
   return OptionsCheck::Valid;
+}
+
+int32_t TypedNumber(std::u16string_view typed) {
+  const std::optional<int64_t> value = ParseInt(Trim(typed));
+  if (!value || *value < 0 || *value > std::numeric_limits<int32_t>::max()) return -1;
+  return static_cast<int32_t>(*value);
 }
 
 OptionEnabling EnablingFor(const ConversionOptions& fields) {

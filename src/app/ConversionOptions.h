@@ -63,6 +63,10 @@ struct OptionEnabling {
 };
 
 OptionsCheck ValidateOptions(const ConversionOptions& fields);
+// A number field as the operator typed it (blanks around it allowed). Anything but the digits of
+// a number from 0 (a typo, an empty field, a value too large to hold) reads as -1, which
+// validation refuses: a typo must stop the run, not number the blocks from 0.
+int32_t TypedNumber(std::u16string_view typed);
 OptionEnabling EnablingFor(const ConversionOptions& fields);
 
 // Validates the fields, then writes every option into the store's post record and the run-wide

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "app/ConversionOptions.h"
 #include "gui/MainWindow.h"
 
 namespace qv {
@@ -40,7 +41,7 @@ void Fill(QComboBox* list, const DropDown& shown) {
 struct ReadControl {
   void operator()(const QButtonGroup* group, int32_t& v) const { v = group->checkedId(); }
   void operator()(const QLineEdit* edit, std::u16string& v) const { v = Text(edit); }
-  void operator()(const QLineEdit* edit, int32_t& v) const { v = edit->text().toInt(); }
+  void operator()(const QLineEdit* edit, int32_t& v) const { v = TypedNumber(Text(edit)); }
   void operator()(const QCheckBox* box, int32_t& v) const { v = box->isChecked() ? 1 : 0; }
   void operator()(const QComboBox* list, int32_t& v) const { v = list->currentIndex(); }
   void operator()(const QComboBox* list, std::u16string& v) const {

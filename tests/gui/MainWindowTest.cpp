@@ -1,3 +1,4 @@
+#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
@@ -41,6 +42,18 @@ class MainWindowTest : public QObject {
     shown.sequenceNumber = 5;
     window.ShowFields(shown);
     QCOMPARE(window.Fields(), shown);
+  }
+
+  // A typo in the sequence number stops the run with the range message instead of numbering
+  // the blocks from 0.
+  void aSequenceNumberThatIsNoNumberIsRefused() {
+    qv::MainWindow window;
+    for (const char* typed : {"abc", "1000O", "99999999999", ""}) {
+      window.Form().sequenceNumber->setText(QString::fromLatin1(typed));
+      QCOMPARE(qv::ValidateOptions(window.Fields()), qv::OptionsCheck::SequenceNumberOutOfRange);
+    }
+    window.Form().sequenceNumber->setText(QStringLiteral(" 120 "));
+    QCOMPARE(window.Fields().sequenceNumber, 120);
   }
 
   // The band at the lists' bottom edge moves it, within a tenth and nine tenths of the client
