@@ -91,7 +91,10 @@ class CQuorvalenDlg {
   void RestoreWindow();
   void SavePlacement(CloseBy by);
   void ApplyEnabling();
-  void Refresh();
+  // Whether a refresh shows the post record's options or keeps what the fields hold: only a
+  // change of post (and deleting a condition) shows the record's; the others keep the typed ones.
+  enum class OptionFields { Shown, Kept };
+  void Refresh(OptionFields options = OptionFields::Shown);
   void SyncNameLists();
   void LoadPost(PostLoadMode mode);
   bool SavePost(PostSaveMode mode);

@@ -73,14 +73,14 @@ void CQuorvalenDlg::SyncNameLists() {
 }
 
 // The lists, the option fields and their enabling, after the store changed.
-void CQuorvalenDlg::Refresh() {
+void CQuorvalenDlg::Refresh(OptionFields options) {
+  ConversionOptions fields = view_.Fields();
   FillLists();
   PostStore& store = app_.Posts();
   store.material = {materials_.text, materials_.text};
   store.thickness = {thicknesses_.text, thicknesses_.text};
   SyncNameLists();
-  ConversionOptions fields = view_.Fields();
-  ShowOptions(store.record, app_.CurrentSettings(), fields);
+  if (options == OptionFields::Shown) ShowOptions(store.record, app_.CurrentSettings(), fields);
   fields.postName = posts_.text;
   fields.materialName = materials_.text;
   fields.thicknessName = thicknesses_.text;
@@ -174,7 +174,8 @@ void CQuorvalenDlg::FinishConditionEdit(PostSaveMode mode) {
   SavePost(mode);
   store.material.oldName = store.material.newName;
   store.thickness.oldName = store.thickness.newName;
-  if (mode == PostSaveMode::SaveDeleteCondition) LoadPost(PostLoadMode::ThicknessChosen);
+  if (mode != PostSaveMode::SaveDeleteCondition) return Refresh(OptionFields::Kept);
+  LoadPost(PostLoadMode::ThicknessChosen);
   Refresh();
 }
 
@@ -254,7 +255,7 @@ void CQuorvalenDlg::SelectMaterial(int32_t index) {
   store.material = {*chosen, *chosen};
   store.thickness = {};
   LoadPost(PostLoadMode::MaterialChosen);
-  Refresh();
+  Refresh(OptionFields::Kept);
 }
 
 void CQuorvalenDlg::SelectThickness(int32_t index) {
@@ -263,7 +264,7 @@ void CQuorvalenDlg::SelectThickness(int32_t index) {
   if (chosen == nullptr || *chosen == store.thickness.newName) return;
   store.thickness = {*chosen, *chosen};
   LoadPost(PostLoadMode::ThicknessChosen);
-  Refresh();
+  Refresh(OptionFields::Kept);
 }
 
 }  // namespace qv

@@ -85,7 +85,7 @@ void CQuorvalenDlg::EditPost() {
   if (CheckRegistered(ListKind::Post, 1) != 0) return;
   TakeOptions(view_.Fields(), app_.StartMode(), app_.Posts(), app_.CurrentSettings());
   view_.RunPostEditor();
-  Refresh();
+  Refresh(OptionFields::Kept);
 }
 
 void CQuorvalenDlg::EditConditions() {
@@ -95,7 +95,7 @@ void CQuorvalenDlg::EditConditions() {
   }
   TakeOptions(view_.Fields(), app_.StartMode(), app_.Posts(), app_.CurrentSettings());
   view_.RunConditionEditor();
-  Refresh();
+  Refresh(OptionFields::Kept);
 }
 
 void CQuorvalenDlg::EditParameters() { view_.RunParameters(); }

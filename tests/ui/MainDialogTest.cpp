@@ -173,6 +173,23 @@ TEST_F(MainDialogTest, ChoosingAnotherPostSavesTheOptionsOfTheLeftOne) {
   });
 }
 
+// Only a change of post shows its stored options: choosing or adding a material or thickness
+// keeps what the operator typed, for the next run to take.
+TEST_F(MainDialogTest, TypedOptionsSurviveChoosingAndAddingConditions) {
+  Run([&](CQuorvalenApp&, CQuorvalenDlg& dialog) {
+    Fields().comment = u"TYPED";
+    Fields().programNumber = u"4321";
+    dialog.SelectMaterial(1);
+    dialog.SelectThickness(1);
+    Fields().materialName = u"SS400";
+    Fields().thicknessName = u"3.2";
+    dialog.AddCondition();
+    EXPECT_EQ(View().materials.items.size(), 4u);
+    EXPECT_EQ(Fields().comment, u"TYPED");
+    EXPECT_EQ(Fields().programNumber, u"4321");
+  });
+}
+
 TEST_F(MainDialogTest, StringOnlyConversionDisablesTheMachineControlsAndGivesThemBack) {
   Run([&](CQuorvalenApp& app, CQuorvalenDlg& dialog) {
     dialog.SetCoordinateMode(0);
