@@ -10,15 +10,19 @@
 
 namespace qv {
 
-void UpperCaseTyping(QLineEdit* edit) {
-  // Only typed text changes: text the program puts in keeps its case.
-  QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
-    const QString upper = text.toUpper();
-    if (upper == text) return;
+void FollowTyping(QLineEdit* edit, std::function<QString(const QString&)> rule) {
+  // Only typed text changes (textEdited): text the program puts in is kept as it is.
+  QObject::connect(edit, &QLineEdit::textEdited, edit, [edit, rule](const QString& text) {
+    const QString kept = rule(text);
+    if (kept == text) return;
     const int cursor = edit->cursorPosition();
-    edit->setText(upper);
+    edit->setText(kept);
     edit->setCursorPosition(cursor);
   });
+}
+
+void UpperCaseTyping(QLineEdit* edit) {
+  FollowTyping(edit, [](const QString& text) { return text.toUpper(); });
 }
 
 QLineEdit* NamedEdit(QWidget* parent, const QString& name, bool upperCase) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,8 @@ inline QString Qs(std::u16string_view text) {
 }
 inline std::u16string Us(const QString& text) { return text.toStdU16String(); }
 
+// Text typed into the edit becomes rule(text) as it is typed; text the program puts in stays.
+void FollowTyping(QLineEdit* edit, std::function<QString(const QString&)> rule);
 // Letters typed into the edit become upper case as they are typed.
 void UpperCaseTyping(QLineEdit* edit);
 // A line edit named for the tests; letters typed into it become upper case when upperCase.

@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <QValidator>
 
+#include "gui/DialogParts.h"
 #include "gui/SpecialCodeDialog.h"
 
 namespace qv {
@@ -21,19 +21,6 @@ constexpr const char* kFieldNames[] = {
     "markCondition",  "markShapeLine",  "cutPosition",  "cutCondition",
     "cutShapeLine",   "endPart",        "lineCodeFrom", "lineCodeTo",
     "stringCodeFrom", "stringCodeTo"};
-
-// Keeps a field's text as the post editor keeps typed text (upper case in the templates).
-class TypedTextValidator : public QValidator {
- public:
-  TypedTextValidator(PostField field, QObject* parent) : QValidator(parent), field_(field) {}
-  State validate(QString& input, int&) const override {
-    input = QString::fromStdU16String(TypedText(field_, input.toStdU16String()));
-    return Acceptable;
-  }
-
- private:
-  PostField field_;
-};
 
 int Index(PostField field) { return static_cast<int>(field); }
 
@@ -86,7 +73,8 @@ QLineEdit* PostEditorDialog::NewField(PostField field, int32_t row, QWidget* par
   QString name = QString::fromLatin1(kFieldNames[Index(field)]);
   if (!IsTemplateField(field)) name += QString::number(row + 1);
   edit->setObjectName(name);
-  edit->setValidator(new TypedTextValidator(field, edit));
+  // Typed letters turn upper case in the templates; the loaded text keeps its own case.
+  FollowTyping(edit, [field](const QString& text) { return Qs(TypedText(field, Us(text))); });
   if (IsTemplateField(field)) {
     templates_[static_cast<size_t>(Index(field))] = edit;
   } else {

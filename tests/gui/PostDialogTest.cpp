@@ -88,6 +88,7 @@ class PostDialogTest : public QObject {
   }
 
   void postEditorOpensFilledAndSavesTypedInputThroughOk() {
+    store_.record.headLine2 = u"(cut by laser)";
     qv::PostEditorDialog dialog(store_, *files_, interaction_, u"P1");
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -95,6 +96,8 @@ class PostDialogTest : public QObject {
     QCOMPARE(Edit(dialog, "headLine1a")->text(), QStringLiteral("P1 T9"));
     QVERIFY(Edit(dialog, "headLine1b")->isReadOnly());
     QCOMPARE(Edit(dialog, "lineCodeFrom1")->text(), QStringLiteral("P1 LF1"));
+    // Only typed letters turn upper case: the loaded text is shown and saved as it was.
+    QCOMPARE(Edit(dialog, "headLine2")->text(), QStringLiteral("(cut by laser)"));
     // The tab order follows the groups: templates top to bottom, then each code list by rows.
     const char* order[] = {
         "headLine1a",    "headLine1b",     "headLine2",     "coordinateSettingLine",
@@ -117,6 +120,7 @@ class PostDialogTest : public QObject {
     QVERIFY(!dialog.isVisible());
 
     Lines expected = postFile_;
+    expected[kTemplateLine + 11] = "(cut by laser)";
     expected[kTemplateLine + 15] = "M1/1.0/6";
     expected[kTemplateLine + 19] = "M1/1.0/8";
     expected[kTemplateLine + 24] = "[CUT-FIG-CONDITION]";
