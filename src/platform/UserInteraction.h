@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qv {
@@ -15,6 +16,9 @@ enum class QuestionKind { YesNo, OkCancel };
 
 // The button that answered a question.
 enum class Answer { Yes, No, Ok, Cancel };
+
+// The caption of the program's own message and question boxes.
+inline constexpr std::u16string_view kMessageCaption = u"Drevmark";
 
 // A message box: its kind, its text and its caption (empty: the program's own).
 struct Message {

@@ -51,7 +51,8 @@ bool CNcMCEditDlg::Ok() {
   condition.workChute = workChute;
   condition.layout = layout;
   if (Save() != PostFileStatus::Ok) {
-    interaction_.ShowMessage({MessageKind::Exclamation, kMcEditSaveFailed, kMcEditTitle});
+    interaction_.ShowMessage(
+        {MessageKind::Exclamation, kMcEditSaveFailed, std::u16string(kMessageCaption)});
     return false;
   }
   return true;

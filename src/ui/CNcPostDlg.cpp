@@ -43,7 +43,6 @@ constexpr CodeListBinding kCodeLists[] = {
 };
 
 constexpr std::u16string_view kCutConditionMarker = u"[CUT-FIG-CONDITION]";
-constexpr std::u16string_view kMessageCaption = u"Drevmark";
 
 // The selection pairs as the main dialog holds them.
 void GiveSelection(const PostStore& store, CNcPostFile& file) {

@@ -8,7 +8,6 @@
 namespace qv {
 namespace {
 
-constexpr std::u16string_view kMessageCaption = u"Drevmark";
 constexpr size_t kPage = static_cast<size_t>(kSpecialCodePageSize);
 
 // Codes are stored without blanks: an operator's "G 28" or "G　28" is the code G28.

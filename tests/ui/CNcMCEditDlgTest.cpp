@@ -148,7 +148,7 @@ TEST_F(CNcMCEditDlgTest, AFailedSaveIsToldAndKeepsTheInputForALaterOk) {
   EXPECT_FALSE(dialog_.Ok());
   ASSERT_EQ(interaction_.messages.size(), 1u);
   EXPECT_EQ(interaction_.messages[0],
-            (Message{MessageKind::Exclamation, kMcEditSaveFailed, kMcEditTitle}));
+            (Message{MessageKind::Exclamation, kMcEditSaveFailed, u"Drevmark"}));
   EXPECT_EQ(ReadBytes(PostPath()), before);
 
   std::filesystem::remove(ToUtf8(SystemFile(u"Temp.dat")));
