@@ -54,6 +54,8 @@ SpecialCodeFile::SpecialCodeFile(const SystemFiles& files, LineFiles& lines)
 
 SpecialCodeStatus SpecialCodeFile::CreateSpecialCodeFile() {
   if (lines_.OpenRead(path_) != nullptr) return SpecialCodeStatus::Ok;
+  // A file that exists but cannot be read just now keeps its pairs: only a missing one is made.
+  if (lines_.Exists(path_)) return SpecialCodeStatus::InitFailed;
   std::vector<Block> blocks;
   for (int32_t i = 1; i <= kSpecialCodeBlocks; ++i) blocks.push_back({Sprintf("[POST%d]", i), {}});
   return WriteBlocks(blocks) == SpecialCodeStatus::Ok ? SpecialCodeStatus::Ok

@@ -43,6 +43,15 @@ TEST_F(SpecialCodeFileTest, CreateWritesTenNumberedEmptyBlocksOnlyWhenMissing) {
   WriteSample();
   ASSERT_EQ(file.CreateSpecialCodeFile(), SpecialCodeStatus::Ok);
   EXPECT_EQ(FileLines(CodePath())[0], "A");
+
+  // A file there but unreadable for the moment is not replaced by empty blocks.
+  struct Unreadable : MemoryLineFiles {
+    std::unique_ptr<LineSource> OpenRead(const std::u16string&) override { return nullptr; }
+  } unreadable;
+  unreadable.Put(CodePath(), {u"A", u"1", u"G28 G27"});
+  EXPECT_EQ(SpecialCodeFile(files_, unreadable).CreateSpecialCodeFile(),
+            SpecialCodeStatus::InitFailed);
+  EXPECT_EQ(unreadable.Get(CodePath()), (MemoryLineFiles::FileLines{u"A", u"1", u"G28 G27"}));
 }
 
 TEST_F(SpecialCodeFileTest, ReadFindsThePostsPairsAndReportsEachFailure) {
