@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <vector>
 
@@ -162,8 +163,9 @@ double ToDouble(std::u16string_view text) {
   double value = 0;
   const auto [end, ec] = std::from_chars(begin, ascii.c_str() + ascii.size(), value);
   if (ec == std::errc::result_out_of_range) {
-    return (ascii[0] == '-') ? -std::numeric_limits<double>::infinity()
-                             : std::numeric_limits<double>::infinity();
+    // Too large gives an infinity, too small 0 (or the nearest tiny value), as atof does.
+    const CLocaleScope c;
+    return std::strtod(begin, nullptr);
   }
   return ec == std::errc() ? value : 0.0;
 }

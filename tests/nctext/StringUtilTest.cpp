@@ -3,6 +3,7 @@
 #include <charconv>
 #include <clocale>
 #include <cmath>
+#include <limits>
 #include <random>
 #include <string>
 
@@ -80,6 +81,9 @@ TEST(StringUtil, NumbersIgnoreTheProcessLocale) {
   EXPECT_DOUBLE_EQ(ToDouble(u" -1.5e2x"), -150.0);
   EXPECT_DOUBLE_EQ(ToDouble(u"+.25"), 0.25);
   EXPECT_DOUBLE_EQ(ToDouble(u"abc"), 0.0);
+  EXPECT_EQ(ToDouble(u"-1e400"), -std::numeric_limits<double>::infinity());
+  EXPECT_EQ(ToDouble(u"1e-400"), 0.0);
+  EXPECT_EQ(ToDouble(u"-1.5e-400"), 0.0);
   EXPECT_EQ(FormatFixed(-2.5, 3), u"-2.500");
   EXPECT_EQ(Sprintf("%6d|%.2f", 42, 1.5), u"    42|1.50");
   if (german != nullptr) std::setlocale(LC_ALL, "C");
