@@ -139,6 +139,7 @@ int32_t CQuorvalenDlg::Input() {
   const std::u16string title = ownTitle_ + u" [" + fileState_.currentInputPath + u"]";
   view_.SetTitle(title);
   app_.AnnounceWindowTitle(title);
+  announcedTitle_ = title;
   // The view after loading is the program as read; the preview draws it from there.
   EngineState& state = engine_.State();
   state.viewLines = state.sourceLines;

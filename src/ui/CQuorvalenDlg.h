@@ -91,6 +91,7 @@ class CQuorvalenDlg {
   void RestoreWindow();
   void SavePlacement(CloseBy by);
   void ApplyEnabling();
+  void AnnounceTitleAgain();
   // Whether a refresh shows the post record's options or keeps what the fields hold: only a
   // change of post (and deleting a condition) shows the record's; the others keep the typed ones.
   enum class OptionFields { Shown, Kept };
@@ -140,6 +141,7 @@ class CQuorvalenDlg {
   std::vector<std::u16string> noMoveFigures_;
   std::vector<int32_t> g98LineIndexes_;
   std::u16string ownTitle_;
+  std::u16string announcedTitle_;  // the title with the loaded path, as a second start finds it
   int32_t postIndex_ = -1;
   int32_t lastRunConverted_ = 0;
   int32_t runCounter_ = 0;

@@ -72,13 +72,23 @@ void CQuorvalenDlg::EditInputTable() {
   std::vector<std::u16string> a = rows(settings.inputConversionA);
   std::vector<std::u16string> b = rows(settings.inputConversionB);
   if (!view_.RunInputTable(postIndex_, a, b)) return;
+  AnnounceTitleAgain();
   std::copy(a.begin(), a.end(), settings.inputConversionA.begin() + first);
   std::copy(b.begin(), b.end(), settings.inputConversionB.begin() + first);
   // A string-only load reads through the working table without choosing it again.
   SelectInputSet(settings, postIndex_, fileState_.inputTable);
 }
 
-void CQuorvalenDlg::EditStringTable() { view_.RunStringTable(); }
+void CQuorvalenDlg::EditStringTable() {
+  if (view_.RunStringTable()) AnnounceTitleAgain();
+}
+
+// A table editor's OK saves the settings, which empties the title a second start looks for. A
+// window that takes forwarded requests names itself again, or the host's next request is lost.
+void CQuorvalenDlg::AnnounceTitleAgain() {
+  if (app_.StartMode() != kStartForwarding || announcedTitle_.empty()) return;
+  app_.AnnounceWindowTitle(announcedTitle_);
+}
 
 void CQuorvalenDlg::EditPost() {
   if (posts_.items.empty()) return Tell(u"ポストが未登録です。");

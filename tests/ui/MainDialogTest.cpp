@@ -10,6 +10,7 @@
 #include "app/CQuorvalenApp.h"
 #include "nctext/ProfileFile.h"
 #include "platform/Codec.h"
+#include "settings/SettingsFile.h"
 #include "ui/CQuorvalenDlg.h"
 
 namespace qv::test {
@@ -25,6 +26,12 @@ class FakeView : public HeadlessView {
  public:
   bool RunPostEditor() override { return ++editorRuns, false; }
   bool RunConditionEditor() override { return ++editorRuns, false; }
+  // The string table editor's OK, when the test gives one.
+  bool RunStringTable() override {
+    if (stringTableOk) stringTableOk();
+    return static_cast<bool>(stringTableOk);
+  }
+  std::function<void()> stringTableOk;
   // The operator fills the last row of the set shown and leaves with OK.
   bool RunInputTable(int32_t set, std::vector<std::u16string>& a,
                      std::vector<std::u16string>& b) override {
@@ -311,6 +318,20 @@ TEST_F(MainDialogTest, ClosingWithAnUnregisteredPostAsksAndCancelKeepsTheWindow)
     EXPECT_EQ(ReadProfileInt(Settings(), u"HenkanType", u"type", -1), 0);
     EXPECT_EQ(app.CurrentSettings().dialog, (DialogPlacement{40, 30, 830, 640, 250, 0}));
   });
+}
+
+// The table editor's save empties the title a second start looks for; a window that takes
+// forwarded requests names itself again, so that the host's next request reaches it.
+TEST_F(MainDialogTest, AForwardingWindowStaysFindableAfterATableEditorSaves) {
+  Run(
+      [&](CQuorvalenApp& app, CQuorvalenDlg& dialog) {
+        const std::u16string title = ReadProfileString(Settings(), u"Forwarding", u"Name", u"");
+        ASSERT_NE(title, u"");
+        View().stringTableOk = [&] { SaveSettings(app.CurrentSettings()); };
+        dialog.EditStringTable();
+        EXPECT_EQ(ReadProfileString(Settings(), u"Forwarding", u"Name", u""), title);
+      },
+      u"TARVELIS|" + home_.File("samples/sample1.nc") + u"|" + home_.File("out.nc"));
 }
 
 TEST_F(MainDialogTest, WindowOpensWhereItWasLeftWhileThatIsOnTheScreen) {
