@@ -17,7 +17,8 @@ bool TableEditorDlg::Ok() {
   Store(editor.Fields());
   if (SaveSettings(settings_) < 0) {
     Store(before);
-    interaction_.ShowMessage({MessageKind::Exclamation, kTableSaveFailed, title_});
+    interaction_.ShowMessage(
+        {MessageKind::Exclamation, kTableSaveFailed, std::u16string(kMessageCaption)});
     return false;
   }
   return true;

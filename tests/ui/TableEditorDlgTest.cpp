@@ -88,7 +88,7 @@ TEST_F(TableEditorDlgTest, StringEditorOkSavesAndAFailedSaveIsToldAndUndone) {
   EXPECT_FALSE(dialog.Ok());
   ASSERT_EQ(interaction_.messages.size(), 1u);
   EXPECT_EQ(interaction_.messages[0].text, kTableSaveFailed);
-  EXPECT_EQ(interaction_.messages[0].caption, u"文字列変換設定");
+  EXPECT_EQ(interaction_.messages[0].caption, u"Drevmark");
   EXPECT_EQ(StringTable(settings_), StringTable(kept));
   EXPECT_EQ(view_.rows.entries[5].from, u"G04=M99");  // the rows stay for another try
   settings_.profilePath = file;
