@@ -7,13 +7,37 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <memory>
 
 namespace qv {
 
+namespace {
+
+// The text with the rule applied to the span that differs from before (what was typed or
+// pasted), the rest left as it stands.
+QString FollowInSpan(const QString& before, const QString& text,
+                     const std::function<QString(const QString&)>& rule) {
+  qsizetype head = 0;
+  while (head < text.size() && head < before.size() && text[head] == before[head]) ++head;
+  qsizetype tail = 0;
+  while (tail < text.size() - head && tail < before.size() - head &&
+         text[text.size() - 1 - tail] == before[before.size() - 1 - tail]) {
+    ++tail;
+  }
+  const qsizetype typed = text.size() - head - tail;
+  return text.left(head) + rule(text.mid(head, typed)) + text.right(tail);
+}
+
+}  // namespace
+
 void FollowTyping(QLineEdit* edit, std::function<QString(const QString&)> rule) {
-  // Only typed text changes (textEdited): text the program puts in is kept as it is.
-  QObject::connect(edit, &QLineEdit::textEdited, edit, [edit, rule](const QString& text) {
-    const QString kept = rule(text);
+  // Only what the operator types follows the rule: text the program put in, and text typed
+  // earlier, stay as they are.
+  auto shown = std::make_shared<QString>(edit->text());
+  QObject::connect(edit, &QLineEdit::textChanged, edit,
+                   [shown](const QString& text) { *shown = text; });
+  QObject::connect(edit, &QLineEdit::textEdited, edit, [edit, rule, shown](const QString& text) {
+    const QString kept = FollowInSpan(*shown, text, rule);
     if (kept == text) return;
     const int cursor = edit->cursorPosition();
     edit->setText(kept);
