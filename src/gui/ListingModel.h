@@ -14,12 +14,15 @@ class ListingModel : public QAbstractListModel {
 
   void SetLines(const std::vector<std::u16string>& lines);
   const std::vector<std::u16string>& Lines() const { return lines_; }
+  // The row whose line takes the most room (wide characters count twice); 0 when empty.
+  int WidestRow() const { return widestRow_; }
 
   int rowCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
 
  private:
   std::vector<std::u16string> lines_;
+  int widestRow_ = 0;
 };
 
 }  // namespace qv

@@ -6,6 +6,7 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <algorithm>
 
@@ -22,6 +23,17 @@ constexpr int kSyncMilliseconds = 100;
 // Room beside the caption for "X -99999.999  Y -99999.999".
 constexpr int kReadoutWidth = 190;
 
+// With equal rows the view measures one row only; measuring the widest line gives the list its
+// whole width, so a long line scrolls instead of ending at the edge.
+class WidestLineDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    const auto* model = static_cast<const ListingModel*>(index.model());
+    return QStyledItemDelegate::sizeHint(option, index.siblingAtRow(model->WidestRow()));
+  }
+};
+
 QListView* MakeList(QWidget* parent, ListingModel* model, const QString& name) {
   auto* view = new QListView(parent);
   view->setObjectName(name);
@@ -37,6 +49,7 @@ QListView* MakeList(QWidget* parent, ListingModel* model, const QString& name) {
   font.setPixelSize(11);
   view->setFont(font);
   view->setTextElideMode(Qt::ElideNone);
+  view->setItemDelegate(new WidestLineDelegate(view));
   return view;
 }
 
@@ -56,6 +69,9 @@ ListingPane::ListingPane(QWidget* parent)
   caption_->setReadOnly(true);
   numbers_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   numbers_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // The data list's bar is always there and the numbers end above it: both lists then show the
+  // same rows, down to the last one.
+  lines_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   coordinates_->setObjectName(QStringLiteral("previewCoordinates"));
   coordinates_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   ConnectPreview();
@@ -151,13 +167,15 @@ void ListingPane::LayOut() {
   const int captionWidth = std::max(width() - kReadoutWidth - kGap, width() - width() / 3);
   caption_->setGeometry(0, 0, captionWidth, captionHeight);
   coordinates_->setGeometry(captionWidth + kGap, 0, width() - captionWidth - kGap, captionHeight);
-  numbers_->setGeometry(0, listsTop, kNumbersWidth, listsBottom - listsTop);
+  const int bar = lines_->horizontalScrollBar()->sizeHint().height();
+  numbers_->setGeometry(0, listsTop, kNumbersWidth, std::max(listsBottom - listsTop - bar, 0));
   lines_->setGeometry(kNumbersWidth, listsTop, width() - kNumbersWidth, listsBottom - listsTop);
   const int previewTop = std::min(listsBottom + kGap * 2, height());
   preview_->setGeometry(0, previewTop, width(), height() - previewTop);
 }
 
-bool ListingPane::InBand(int y) const { return InSplitterBand(y + offset_, splitter_); }
+// The band follows the edge as drawn: a division kept from a taller window lies beyond it.
+bool ListingPane::InBand(int y) const { return InSplitterBand(y + offset_, Splitter()); }
 
 // Every child under the band passes its mouse here, so the band can be grabbed over the lists'
 // bottom rows as well as in the gap.

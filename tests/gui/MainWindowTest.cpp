@@ -56,6 +56,29 @@ class MainWindowTest : public QObject {
     QCOMPARE(window.Fields().sequenceNumber, 120);
   }
 
+  // A long line deep in the program widens the data list (the first line alone must not decide),
+  // and at the very end the numbers still stand beside their lines.
+  void aLongLineScrollsAndTheNumbersStayLevelToTheEnd() {
+    qv::MainWindow window;
+    window.resize(800, 600);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    qv::Listing listing;
+    for (int i = 1; i <= 300; ++i) {
+      listing.numbers.push_back(QStringLiteral("%1").arg(i, 5).toStdU16String());
+      listing.lines.push_back(i == 1 ? u"%" : (QStringLiteral("X%1.").arg(i).toStdU16String()));
+    }
+    listing.lines[149] = std::u16string(400, u'Y');
+    window.ShowListing(listing);
+    QListView* lines = window.Listings()->Lines();
+    QListView* numbers = window.Listings()->Numbers();
+    QTRY_VERIFY(lines->horizontalScrollBar()->maximum() > 1000);
+    lines->verticalScrollBar()->setValue(lines->verticalScrollBar()->maximum());
+    const int first = lines->indexAt(QPoint(5, 5)).row();
+    QVERIFY(first > 250);
+    QTRY_COMPARE(numbers->indexAt(QPoint(5, 5)).row(), first);
+  }
+
   // The band at the lists' bottom edge moves it, within a tenth and nine tenths of the client
   // height (never above the lists' top); the line numbers follow the data list's scrolling.
   void splitterStaysInBoundsAndNumbersFollowTheData() {
@@ -70,6 +93,7 @@ class MainWindowTest : public QObject {
     }
     window.ShowListing(listing);
     qv::ListingPane* pane = window.Listings();
+    pane->SetSplitter(100000);  // kept from a taller window: the band is at the edge as drawn
     const int offset = pane->mapTo(&window, QPoint()).y();
     const int listsTop = pane->Lines()->geometry().top() + offset;
     QWidget* preview = pane->Preview();
