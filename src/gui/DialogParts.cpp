@@ -34,8 +34,9 @@ void FollowTyping(QLineEdit* edit, std::function<QString(const QString&)> rule) 
   // Only what the operator types follows the rule: text the program put in, and text typed
   // earlier, stay as they are.
   auto shown = std::make_shared<QString>(edit->text());
-  QObject::connect(edit, &QLineEdit::textChanged, edit,
-                   [shown](const QString& text) { *shown = text; });
+  // Read from the edit, not the signal: a change made while handling an edit is announced again
+  // afterwards with the text from before it.
+  QObject::connect(edit, &QLineEdit::textChanged, edit, [edit, shown] { *shown = edit->text(); });
   QObject::connect(edit, &QLineEdit::textEdited, edit, [edit, rule, shown](const QString& text) {
     const QString kept = FollowInSpan(*shown, text, rule);
     if (kept == text) return;

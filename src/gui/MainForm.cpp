@@ -42,6 +42,9 @@ QComboBox* List(QWidget* parent, const char* name) {
   list->setObjectName(QLatin1String(name));
   list->setEditable(true);
   list->setInsertPolicy(QComboBox::NoInsert);
+  // The typed text is the name to add, rename or delete: completing it to a listed one would
+  // act on another name than the operator's.
+  list->setCompleter(nullptr);
   list->setMinimumContentsLength(12);
   return list;
 }

@@ -9,10 +9,15 @@ namespace {
 
 QString Text(const std::u16string& text) { return QString::fromStdU16String(text); }
 
-// The toolkit's form of a filter entry: "description (patterns separated by blanks)".
+// The toolkit's form of a filter entry: "description (patterns separated by blanks)". "*.*"
+// means every file, but here it would pass over names without a dot ("O1234"): it becomes "*".
 QString NameFilter(const FileFilter& filter) {
-  return Text(filter.description) + QStringLiteral(" (") +
-         Text(filter.patterns).replace(QLatin1Char(';'), QLatin1Char(' ')) + QLatin1Char(')');
+  QStringList patterns = Text(filter.patterns).split(QLatin1Char(';'));
+  for (QString& pattern : patterns) {
+    if (pattern == QStringLiteral("*.*")) pattern = QStringLiteral("*");
+  }
+  return Text(filter.description) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+         QLatin1Char(')');
 }
 
 }  // namespace
@@ -53,6 +58,8 @@ std::optional<FileChoice> QtInteraction::ChooseFile(const FileDialog& request) {
   QFileDialog dialog(QApplication::activeWindow(), QString(), Text(request.folder));
   dialog.setObjectName(QStringLiteral("fileDialog"));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
+  // The program asks about an existing file itself (and not in the automatic mode).
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
   const bool open = request.kind == FileDialogKind::Open;
   dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
   dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);

@@ -1,3 +1,4 @@
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -42,6 +43,18 @@ class MainWindowTest : public QObject {
     shown.sequenceNumber = 5;
     window.ShowFields(shown);
     QCOMPARE(window.Fields(), shown);
+  }
+
+  // A typed name is never completed to a listed one: the name buttons act on what was typed.
+  void aTypedNameStaysAsTyped() {
+    qv::MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.ShowLists({{u"P1"}, u"P1"}, {{u"SS400"}, u""}, {{u"12.0"}, u""});
+    QComboBox* materials = window.Form().materials;
+    materials->setFocus();
+    QTest::keyClicks(materials, QStringLiteral("ss4"));
+    QCOMPARE(window.Fields().materialName, std::u16string(u"SS4"));
   }
 
   // A typo in the sequence number stops the run with the range message instead of numbering
