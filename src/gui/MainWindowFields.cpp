@@ -53,7 +53,11 @@ struct ReadControl {
 struct ShowControl {
   void operator()(QButtonGroup* group, int32_t v) const { Choose(group, v); }
   void operator()(QLineEdit* edit, const std::u16string& v) const { SetText(edit, v); }
-  void operator()(QLineEdit* edit, int32_t v) const { edit->setText(QString::number(v)); }
+  // A field that already reads as v keeps its text: the logic shows the fields again after
+  // other controls, and a typo must stay visible rather than turn into "-1".
+  void operator()(QLineEdit* edit, int32_t v) const {
+    if (TypedNumber(Text(edit)) != v) edit->setText(QString::number(v));
+  }
   void operator()(QCheckBox* box, int32_t v) const { box->setChecked(v != 0); }
   void operator()(QComboBox* list, int32_t v) const { list->setCurrentIndex(v); }
   void operator()(QComboBox* list, const std::u16string& v) const {

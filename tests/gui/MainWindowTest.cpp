@@ -65,6 +65,9 @@ class MainWindowTest : public QObject {
       window.Form().sequenceNumber->setText(QString::fromLatin1(typed));
       QCOMPARE(qv::ValidateOptions(window.Fields()), qv::OptionsCheck::SequenceNumberOutOfRange);
     }
+    window.Form().sequenceNumber->setText(QStringLiteral("12a"));
+    window.ShowFields(window.Fields());
+    QCOMPARE(window.Form().sequenceNumber->text(), QStringLiteral("12a"));
     window.Form().sequenceNumber->setText(QStringLiteral(" 120 "));
     QCOMPARE(window.Fields().sequenceNumber, 120);
   }
