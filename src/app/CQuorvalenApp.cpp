@@ -37,6 +37,11 @@ UserInteraction& CQuorvalenApp::Interaction() {
 int32_t CQuorvalenApp::Run(std::u16string_view commandLine) {
   arguments_ = ParseStartArguments(commandLine);
   DebugTrace(Sprintf("start mode %d", static_cast<int>(arguments_.startMode)));
+  if (arguments_.startMode == kStartAutomatic) {
+    // A run that ends without a result line, even one that ends at once because another
+    // instance runs, must not leave the last run's result for the host.
+    std::remove(ToUtf8(files_.InProgramFolder(u"ERR_INFO.TXT")).c_str());
+  }
   if (!TakeInstanceLock()) {
     if (arguments_.startMode == kStartForwarding) HandOver();
     DebugTrace(u"another instance runs: this one ends");
@@ -102,10 +107,6 @@ void CQuorvalenApp::ShowForwardingNotice(std::u16string_view heading, int32_t de
 }
 
 void CQuorvalenApp::LoadStartData() {
-  if (arguments_.startMode == kStartAutomatic) {
-    // A run that ends without a result line must not leave the last run's result for the host.
-    std::remove(ToUtf8(files_.InProgramFolder(u"ERR_INFO.TXT")).c_str());
-  }
   LoadSettings(settings_, files_);
   // The additional special code file must exist and follow the post names before any post
   // is loaded; its messages are for the editors, start-up goes on without them.

@@ -186,11 +186,16 @@ class SecondInstanceTest : public CQuorvalenAppTest {
   InstanceListener listener_;
 };
 
+// Only the automatic start drops the last run's result line: the host must not take it for the
+// result of a run that never happened.
 TEST_F(SecondInstanceTest, NormalAndAutomaticStartsEndAndChangeNothing) {
-  for (const char16_t* arguments : {u"", u"AUTOCONV", u"TARVELIS|a"}) {
+  const std::string result = home_.Path() + "/ERR_INFO.TXT";
+  test::WriteBytes(FromUtf8(result), "0 stale\r\n");
+  for (const std::u16string_view arguments : {u"", u"TARVELIS|a", u"AUTOCONV"}) {
     CQuorvalenApp app(host_, Paths());
     EXPECT_EQ(app.Run(arguments), 0);
     EXPECT_FALSE(app.IsRunningInstance());
+    EXPECT_EQ(std::filesystem::exists(result), arguments != u"AUTOCONV");
   }
   EXPECT_EQ(host_.dialogRuns, 0);
   EXPECT_EQ(test::ReadBytes(Ini()), EncodeCp932(FromUtf8(kIni)));
