@@ -4,6 +4,7 @@
 
 #include "cli/ConvertCommand.h"
 #include "cli/RenderCommand.h"
+#include "convert/CNcFileIO.h"
 #include "macro/CGMacroChg.h"
 #include "nctext/Cnltextfilerw.h"
 #include "nctext/StringUtil.h"
@@ -64,26 +65,42 @@ bool ParseOption(const std::vector<std::string>& args, size_t& at, CliArguments&
   return false;
 }
 
+// Why an NC file was refused by an input limit.
+std::string LimitText(int32_t status) {
+  switch (status) {
+    case kNcFileTooLarge:
+      return "larger than " + std::to_string(kMaxNcFileBytes >> 20) + " MB";
+    case kNcFileTooManyLines:
+      return "more than " + std::to_string(kMaxNcLines) + " lines";
+    case kNcFileLineTooLong:
+      return "a line longer than " + std::to_string(kMaxNcLineLength) + " characters";
+    default:
+      return "not a plain file";
+  }
+}
+
 void ReportFileFailure(std::string_view action, const std::string& path, int32_t status,
                        std::ostream& err) {
   err << "quorvalen-cli: cannot " << action << " " << path << ": " << FileStatusText(status)
       << "\n";
 }
 
-// The input lines; an empty optional after printing a message when the file cannot be read.
+}  // namespace
+
 std::optional<std::vector<std::u16string>> ReadProgram(const std::string& path, std::ostream& err) {
-  Cnltextfilerw file;
-  int32_t status = file.Open(FromUtf8(path), OpenMode::Read);
   std::vector<std::u16string> lines;
-  std::u16string line;
-  while (status == kTextOk && (status = file.ReadString(line)) == kTextOk) {
-    lines.push_back(line);
+  int32_t fileStatus = kTextOk;
+  const int32_t status = ReadNcProgram(FromUtf8(path), lines, fileStatus);
+  if (status == 0) return lines;
+  if (status == kNcFileUnreadable) {
+    ReportFileFailure("read", path, fileStatus, err);
+    return std::nullopt;
   }
-  file.Close();
-  if (status == kTextEndOfFile) return lines;
-  ReportFileFailure("read", path, status, err);
+  err << "quorvalen-cli: cannot read " << path << ": " << LimitText(status) << "\n";
   return std::nullopt;
 }
+
+namespace {
 
 bool WriteProgram(const std::vector<std::u16string>& lines, const std::string& path,
                   std::ostream& out, std::ostream& err) {

@@ -34,6 +34,10 @@ std::optional<CliArguments> ParseCliArguments(const std::vector<std::string>& ar
 // Returns the exit code.
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+// An NC program file as read, within the program's input limits; nullopt after a message on
+// err when it cannot be read or is refused.
+std::optional<std::vector<std::u16string>> ReadProgram(const std::string& path, std::ostream& err);
+
 // The text --help prints.
 std::string CliHelpText();
 

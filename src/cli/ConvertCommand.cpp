@@ -5,8 +5,10 @@
 #include <system_error>
 
 #include "app/CQuorvalenApp.h"
+#include "cli/ScratchFolder.h"
 #include "nctext/Cnltextfilerw.h"
 #include "nctext/ProfileFile.h"
+#include "nctext/StringUtil.h"
 #include "platform/Codec.h"
 #include "platform/SilentInteraction.h"
 #include "ui/CQuorvalenDlg.h"
@@ -29,24 +31,13 @@ class ConvertHost : public AppHost {
   SilentInteraction silent_;
 };
 
-// A private copy of the System folder, removed with the object.
-class ScratchHome {
- public:
-  ScratchHome() {
-    std::string pattern = (fs::temp_directory_path() / "quorvalen-cli-XXXXXX").string();
-    if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-  }
-  ~ScratchHome() {
-    std::error_code ignored;
-    if (!path_.empty()) fs::remove_all(path_, ignored);
-  }
-  ScratchHome(const ScratchHome&) = delete;
-  ScratchHome& operator=(const ScratchHome&) = delete;
-  const fs::path& Path() const { return path_; }
-
- private:
-  fs::path path_;
-};
+// A path the settings file cannot carry as it stands (a character outside code page 932, blanks
+// at its ends, a line break) would come back naming another file.
+bool SettingsCanCarry(const std::string& path) {
+  const std::u16string text = FromUtf8(path);
+  return DecodeCp932(EncodeCp932(text)) == text && Trim(text) == text &&
+         text.find_first_of(u"\r\n") == std::u16string::npos;
+}
 
 void SetData(const fs::path& settings, const char16_t* key, const std::string& value) {
   WriteProfileString(FromUtf8(settings.string()), u"Quorvalen_Data", key, FromUtf8(value));
@@ -103,7 +94,13 @@ std::optional<ConvertArguments> ParseConvertArguments(const std::vector<std::str
 int RunConvert(const ConvertArguments& args, const std::u16string& programFolder, std::ostream& out,
                std::ostream& err) {
   const fs::path home = args.home.empty() ? fs::path(ToUtf8(programFolder)) : fs::path(args.home);
-  ScratchHome scratch;
+  for (const std::string& path : {args.inputPath, args.outputPath}) {
+    if (SettingsCanCarry(fs::absolute(path).string())) continue;
+    err << "quorvalen-cli: " << path
+        << " cannot be passed on (a character outside code page 932, or blanks at its ends)\n";
+    return kNoResult;
+  }
+  const ScratchFolder scratch("quorvalen-cli-");
   std::error_code failed;
   if (!scratch.Path().empty()) {
     fs::copy(home / "System", scratch.Path() / "System", fs::copy_options::recursive, failed);

@@ -1,15 +1,15 @@
 #include "cli/RenderCommand.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "cli/CliCommand.h"
 #include "cli/ConvertCommand.h"
-#include "nctext/Cnltextfilerw.h"
+#include "cli/ScratchFolder.h"
 #include "platform/Codec.h"
+#include "platform/FileReplace.h"
 #include "platform/FileStatus.h"
 #include "preview/Cncdatadraw.h"
 #include "preview/SvgCanvas.h"
@@ -60,33 +60,23 @@ bool ParseValue(const std::string& name, const std::string& value, RenderArgumen
   return error.empty();
 }
 
-std::optional<std::vector<std::u16string>> ReadLines(const std::string& path) {
-  Cnltextfilerw file;
-  if (file.Open(FromUtf8(path), OpenMode::Read) != 0) return std::nullopt;
-  std::vector<std::u16string> lines;
-  std::u16string line;
-  int32_t status = 0;
-  while ((status = file.ReadString(line)) == 0) lines.push_back(line);
-  file.Close();
-  if (status != kTextEndOfFile) return std::nullopt;
-  return lines;
-}
-
-// The converted program, through a scratch output beside nothing of the caller's.
+// The converted program, through a scratch output in a private folder of its own.
 std::optional<std::vector<std::u16string>> ConvertedLines(const RenderArguments& args,
                                                           const std::u16string& programFolder,
                                                           std::ostream& err) {
-  const fs::path scratch =
-      fs::temp_directory_path() / ("quorvalen-render-" + std::to_string(::getpid()) + ".nc");
+  const ScratchFolder folder("quorvalen-render-");
+  if (folder.Path().empty()) {
+    err << "quorvalen-cli: no scratch folder could be made for the conversion\n";
+    return std::nullopt;
+  }
+  const fs::path scratch = folder.Path() / "converted.nc";
   std::ostringstream result;
   const ConvertArguments convert{args.inputPath, scratch.string(), args.home, {}, {}, {}};
-  const int code = RunConvert(convert, programFolder, result, err);
-  std::optional<std::vector<std::u16string>> lines;
-  if (code == 0) lines = ReadLines(scratch.string());
-  std::error_code ignored;
-  fs::remove(scratch, ignored);
-  if (code != 0) err << "quorvalen-cli: the conversion failed: " << result.str();
-  return lines;
+  if (RunConvert(convert, programFolder, result, err) != 0) {
+    err << "quorvalen-cli: the conversion failed: " << result.str();
+    return std::nullopt;
+  }
+  return ReadProgram(scratch.string(), err);
 }
 
 bool WriteSvg(Cncdatadraw& draw, const RenderArguments& args, std::string& error) {
@@ -94,6 +84,7 @@ bool WriteSvg(Cncdatadraw& draw, const RenderArguments& args, std::string& error
   draw.Draw(svg, false, args.width, args.height);
   std::ofstream file(args.outputPath, std::ios::binary | std::ios::trunc);
   file << svg.Document();
+  file.close();
   if (file.good()) return true;
   error = "cannot write " + args.outputPath;
   return false;
@@ -108,6 +99,33 @@ bool WriteImage(Cncdatadraw& draw, const RenderArguments& args, std::string& err
   error = "PNG output needs the build with Qt (QV_BUILD_GUI=ON); write .svg instead";
   return false;
 #endif
+}
+
+// The drawing goes to a scratch file beside OUT, which then replaces OUT whole: an interrupted
+// or failed write leaves the old drawing, and a folder or a device is never written.
+bool WriteDrawing(Cncdatadraw& draw, const RenderArguments& args, std::string& error) {
+  const std::u16string target = FromUtf8(args.outputPath);
+  if (const int32_t status = CheckReplaceable(target); status != 0) {
+    error = "cannot write " + args.outputPath + ": " + std::string(FileStatusText(status));
+    return false;
+  }
+  const std::u16string scratchPath = ScratchPathFor(target);
+  RenderArguments scratch = args;
+  scratch.outputPath = ToUtf8(scratchPath);
+  const bool drawn = EndsWith(args.outputPath, ".svg") ? WriteSvg(draw, scratch, error)
+                                                       : WriteImage(draw, scratch, error);
+  if (!drawn) {
+    RemoveFile(scratchPath);
+    // The writers name the file they wrote; the caller knows only OUT.
+    if (error.starts_with("cannot write ")) error = "cannot write " + args.outputPath;
+    return false;
+  }
+  if (const int32_t status = ReplaceFileAtomically(scratchPath, target); status != 0) {
+    RemoveFile(scratchPath);
+    error = "cannot write " + args.outputPath + ": " + std::string(FileStatusText(status));
+    return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -144,18 +162,13 @@ std::optional<RenderArguments> ParseRenderArguments(const std::vector<std::strin
 int RunRender(const RenderArguments& args, const std::u16string& programFolder, std::ostream& out,
               std::ostream& err) {
   const auto lines =
-      args.converted ? ConvertedLines(args, programFolder, err) : ReadLines(args.inputPath);
-  if (!lines) {
-    if (!args.converted) err << "quorvalen-cli: cannot read " << args.inputPath << "\n";
-    return kRenderFailure;
-  }
+      args.converted ? ConvertedLines(args, programFolder, err) : ReadProgram(args.inputPath, err);
+  if (!lines) return kRenderFailure;
   Cncdatadraw draw;
   draw.SetDecimalIndex(args.decimalIndex);
   draw.SetLineSource(FixedLineSource(std::move(*lines)));
   std::string error;
-  const bool written = EndsWith(args.outputPath, ".svg") ? WriteSvg(draw, args, error)
-                                                         : WriteImage(draw, args, error);
-  if (!written) {
+  if (!WriteDrawing(draw, args, error)) {
     err << "quorvalen-cli: " << error << "\n";
     return kRenderFailure;
   }

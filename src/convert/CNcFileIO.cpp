@@ -38,20 +38,33 @@ int32_t CheckNcFileSize(const std::u16string& path) {
   return failed || size > kMaxNcFileBytes ? kNcFileTooLarge : 0;
 }
 
-// Reads every line into lines through rules, within the line limits; 0 or a kNcFile status.
-int32_t ReadLines(Cnltextfilerw& file, const LineRules& rules, std::vector<std::u16string>& lines) {
+// Reads every line into lines through rules, within the line limits; 0 or a kNcFile status, and
+// for kNcFileUnreadable the text file's status in fileStatus.
+int32_t ReadLines(Cnltextfilerw& file, const LineRules& rules, std::vector<std::u16string>& lines,
+                  int32_t& fileStatus) {
   std::u16string line;
-  int32_t status = kTextOk;
-  while ((status = file.ReadString(line)) == kTextOk) {
+  while ((fileStatus = file.ReadString(line)) == kTextOk) {
     if (line.size() > kMaxNcLineLength) return kNcFileLineTooLong;
     if (lines.size() == kMaxNcLines) return kNcFileTooManyLines;
     rules.Apply(line);
     lines.push_back(std::move(line));
   }
-  return status == kTextEndOfFile ? 0 : kNcFileUnreadable;
+  if (fileStatus != kTextEndOfFile) return kNcFileUnreadable;
+  fileStatus = file.Close();
+  return fileStatus == kTextOk ? 0 : kNcFileUnreadable;
 }
 
 }  // namespace
+
+int32_t ReadNcProgram(const std::u16string& path, std::vector<std::u16string>& lines,
+                      int32_t& fileStatus) {
+  fileStatus = kTextOk;
+  if (const int32_t refused = CheckNcFileSize(path); refused != 0) return refused;
+  Cnltextfilerw file;
+  if ((fileStatus = file.Open(path, OpenMode::Read)) != kTextOk) return kNcFileUnreadable;
+  const ConversionTable none;
+  return ReadLines(file, LineRules(none), lines, fileStatus);
+}
 
 std::u16string NcFileLimitMessage(int32_t status, const std::u16string& path) {
   std::u16string reason;
@@ -89,8 +102,8 @@ int32_t CNcFileIO::ReadNcFile(const std::u16string& path, int32_t set) {
   const LineRules rules(input.marked ? input.table : unmarked);
   // The program changes only when the whole file was read.
   std::vector<std::u16string> lines;
-  if (const int32_t status = ReadLines(file, rules, lines); status != 0) return status;
-  if (file.Close() != kTextOk) return kNcFileUnreadable;
+  int32_t fileStatus = kTextOk;
+  if (const int32_t status = ReadLines(file, rules, lines, fileStatus); status != 0) return status;
   c_.sourceLines = std::move(lines);
   c_.outputLines.clear();
   return 0;

@@ -32,6 +32,11 @@ inline constexpr int32_t kNcFileNotPlain = -5;      // a device or a pipe: it co
 // The message for a refused NC file (kNcFileTooLarge and below), naming the limit.
 std::u16string NcFileLimitMessage(int32_t status, const std::u16string& path);
 
+// Reads a whole NC program as it stands (no conversion table) within the limits above: 0 or a
+// kNcFile status; for kNcFileUnreadable, fileStatus holds the text file's status.
+int32_t ReadNcProgram(const std::u16string& path, std::vector<std::u16string>& lines,
+                      int32_t& fileStatus);
+
 // The file state of the application that outlives one CNcFileIO.
 struct NcFileState {
   std::u16string currentInputPath;  // the NC file last loaded

@@ -36,13 +36,23 @@ int32_t Cnltextfilerw::Open(std::u16string path, OpenMode mode) {
   if (isOpen_) Close();
   if (path.find(u'\0') != std::u16string::npos) return Fail(EINVAL);
   const std::string native = ToUtf8(path);
-  const int flags = mode == OpenMode::Read ? O_RDONLY : (O_WRONLY | O_CREAT | O_TRUNC);
+  // A reader opens without waiting: a pipe with no writer would hold the open for ever.
+  const int flags =
+      mode == OpenMode::Read ? (O_RDONLY | O_NONBLOCK) : (O_WRONLY | O_CREAT | O_TRUNC);
   const int fd = ::open(native.c_str(), flags | O_CLOEXEC, 0644);
   if (fd < 0) return Fail(errno);
   struct stat info {};
   if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
     ::close(fd);
     return Fail(EISDIR);
+  }
+  if (mode == OpenMode::Read) {
+    // Only plain files are read: a device or a pipe could be read without end.
+    if (!S_ISREG(info.st_mode)) {
+      ::close(fd);
+      return Fail(ESPIPE);
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   }
   fd_ = fd;
   mode_ = mode;

@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -56,6 +58,11 @@ TEST_F(RenderRunTest, WritesTheSvgThePreviewDraws) {
   EXPECT_EQ(Run({"render", golden + "program.nc", "-o", svg, "--size", "210x210"}), 0);
   EXPECT_EQ(ReadBytes(svg), ReadBytes(golden + "expected.svg"));
   EXPECT_EQ(out.str(), svg + ": 2 pieces drawn\n");
+  // A pipe is never written to (it would wait for a reader for ever), and nothing is left over.
+  const std::string pipe = dir.Path() + "/pipe.svg";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  EXPECT_EQ(Run({"render", golden + "program.nc", "-o", pipe}), 2);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 2);
 }
 
 TEST_F(RenderRunTest, ConvertedDrawsTheOutputOfTheConversion) {
@@ -65,7 +72,8 @@ TEST_F(RenderRunTest, ConvertedDrawsTheOutputOfTheConversion) {
   ASSERT_EQ(Run({"render", sample, "--converted", "--home", home, "-o", svg}), 0) << err.str();
   EXPECT_NE(ReadBytes(svg).find("<line"), std::string::npos);
   EXPECT_EQ(Run({"render", dir.Path() + "/missing.nc", "-o", svg}), 2);
-  EXPECT_EQ(err.str(), "quorvalen-cli: cannot read " + dir.Path() + "/missing.nc\n");
+  EXPECT_EQ(err.str(),
+            "quorvalen-cli: cannot read " + dir.Path() + "/missing.nc: no such file or folder\n");
 }
 
 }  // namespace

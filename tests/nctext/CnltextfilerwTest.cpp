@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <vector>
@@ -133,6 +134,10 @@ TEST(TextFileStatus, OpenFailuresGiveTheirCauses) {
   EXPECT_EQ(file.Open(std::u16string(u"a\0b", 3), OpenMode::Read), kTextBadPath);
   test::WriteBytes(dir.File("plain"), "x");
   EXPECT_EQ(file.Open(dir.File("plain/below.nc"), OpenMode::CreateWrite), kTextBadPath);
+  // A pipe without a writer or an endless device is refused at once, not waited on or read.
+  ASSERT_EQ(::mkfifo((dir.Path() + "/pipe").c_str(), 0600), 0);
+  EXPECT_EQ(file.Open(dir.File("pipe"), OpenMode::Read), kTextBadSeek);
+  EXPECT_EQ(file.Open(u"/dev/zero", OpenMode::Read), kTextBadSeek);
 }
 
 TEST(TextFileStatus, DiskFullIsReportedAndTheFileStaysOpenUntilClosed) {
