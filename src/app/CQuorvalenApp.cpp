@@ -158,9 +158,11 @@ void CQuorvalenApp::LoadPostData() {
 }
 
 bool CQuorvalenApp::TakeCloseRequest(std::u16string_view windowTitle) {
+  // A second start read the title from the settings file, which holds code page 932 only.
+  const std::u16string findable = DecodeCp932(EncodeCp932(windowTitle));
   bool asked = false;
   for (const std::u16string& title : listener_.ReceiveCloseRequests()) {
-    if (title == windowTitle) asked = true;
+    if (title == findable) asked = true;
   }
   return asked;
 }

@@ -173,6 +173,21 @@ TEST_F(CQuorvalenAppTest, AFailedSettingsSaveIsReportedOnStandardError) {
                 ": no such file or folder\n");
 }
 
+// A second start finds the window by the title the settings file holds: a title with a character
+// outside code page 932 comes back with "?" there, and the request must still reach the window.
+TEST_F(CQuorvalenAppTest, ACloseRequestFindsATitleTheSettingsFileCouldNotHoldExactly) {
+  host_.duringDialog = [&](CQuorvalenApp& running) {
+    const std::u16string title = u"ＮＣデータ変換 [/café.nc]";
+    running.AnnounceWindowTitle(title);
+    const std::u16string stored = ReadProfileString(Ini(), u"Forwarding", u"Name", u"");
+    ASSERT_NE(stored, title);
+    const std::string socket = InstanceSocketPath(runtime_.Path(), kInstanceMutexName);
+    ASSERT_EQ(SendCloseRequest(socket, stored), 0);
+    EXPECT_TRUE(running.TakeCloseRequest(title));
+  };
+  CQuorvalenApp(host_, Paths()).Run(u"");
+}
+
 class SecondInstanceTest : public CQuorvalenAppTest {
  protected:
   SecondInstanceTest() {
