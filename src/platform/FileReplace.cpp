@@ -50,6 +50,11 @@ int32_t TargetMode(const std::string& target, mode_t& mode) {
   mode = 0;
   if (::stat(target.c_str(), &info) != 0) return errno == ENOENT ? 0 : -FileErrorCause(errno);
   if (!S_ISREG(info.st_mode)) return -FileErrorCause(EACCES);
+  // A file marked read-only, or one this process may not write, stays as it is: writing it in
+  // place would have been refused as well, and the rename must not get round that.
+  if ((info.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) {
+    return -FileErrorCause(EACCES);
+  }
   mode = info.st_mode & 07777;
   return 0;
 }

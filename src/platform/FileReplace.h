@@ -11,7 +11,8 @@ namespace qv {
 std::u16string ScratchPathFor(const std::u16string& path);
 
 // 0 when path may be replaced through a scratch file (it is missing, or its write target is a
-// plain file); -5 for a folder, a device or any other special file, which must stay as it is.
+// plain file this process may write); -5 for a folder, a device or any other special file, and
+// for a file marked read-only (no write permission for anyone) or not writable by this process.
 int32_t CheckReplaceable(const std::u16string& path);
 
 // Replaces target by the finished scratch file in one atomic step: the scratch file's data

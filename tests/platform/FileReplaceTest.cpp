@@ -41,6 +41,17 @@ TEST(ReplaceFileAtomically, KeepsThePermissionsAndWritesThroughALink) {
   EXPECT_EQ(info.st_mode & 07777, 0600u);
 }
 
+// A read-only file is not swapped out from under its mark (a rename would get round it).
+TEST(ReplaceFileAtomically, LeavesAReadOnlyFileAlone) {
+  test::TempDir dir;
+  test::WriteBytes(dir.File("out.nc"), "old");
+  ::chmod(ToUtf8(dir.File("out.nc")).c_str(), 0444);
+  test::WriteBytes(dir.File("scratch"), "new");
+  EXPECT_EQ(CheckReplaceable(dir.File("out.nc")), -5);
+  EXPECT_EQ(ReplaceFileAtomically(dir.File("scratch"), dir.File("out.nc")), -5);
+  EXPECT_EQ(test::ReadBytes(dir.File("out.nc")), "old");
+}
+
 TEST(RemoveFile, ReportsAMissingFile) {
   test::TempDir dir;
   test::WriteBytes(dir.File("a"), "x");
