@@ -53,6 +53,8 @@ std::u16string CurrentVersionLine() {
 }
 
 int32_t PostFileVersion100(std::u16string_view line) {
+  // Blanks after the number (a hand-edited file) are not part of it.
+  line = TrimRight(line);
   return VersionTimes100(line.size() > 4 ? line.substr(line.size() - 4) : line);
 }
 

@@ -67,10 +67,14 @@ class PostUpgradeTest : public PostFileFixture {
   }
 };
 
+// A blank after the number (a hand-edited file) must not make "1.69 " read as version 0.69,
+// whose upgrade steps would rebuild a current file into a broken one.
 TEST_F(PostUpgradeTest, Version169IsLeftUnchanged) {
-  WriteFile(File("1.69", {}));
-  ASSERT_EQ(Upgrade(), PostFileStatus::Ok);
-  EXPECT_TRUE(SameLines(FileLines(), File("1.69", {})));
+  for (const char* version : {"1.69", "1.69 "}) {
+    WriteFile(File(version, {}));
+    ASSERT_EQ(Upgrade(), PostFileStatus::Ok);
+    EXPECT_TRUE(SameLines(FileLines(), File(version, {}))) << '"' << version << '"';
+  }
 }
 
 TEST_F(PostUpgradeTest, Version150GainsTwoEmptyLinesPerCondition) {
