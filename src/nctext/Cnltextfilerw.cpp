@@ -36,9 +36,11 @@ int32_t Cnltextfilerw::Open(std::u16string path, OpenMode mode) {
   if (isOpen_) Close();
   if (path.find(u'\0') != std::u16string::npos) return Fail(EINVAL);
   const std::string native = ToUtf8(path);
-  // A reader opens without waiting: a pipe with no writer would hold the open for ever.
-  const int flags =
-      mode == OpenMode::Read ? (O_RDONLY | O_NONBLOCK) : (O_WRONLY | O_CREAT | O_TRUNC);
+  // A reader opens without waiting: a pipe with no writer would hold the open for ever. A writer
+  // writes scratch files only (saves then rename them into place) and never through a link
+  // someone planted at the scratch name.
+  const int flags = mode == OpenMode::Read ? (O_RDONLY | O_NONBLOCK)
+                                           : (O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW);
   const int fd = ::open(native.c_str(), flags | O_CLOEXEC, 0644);
   if (fd < 0) return Fail(errno);
   struct stat info {};

@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <vector>
 
 #include "TestSupport.h"
@@ -138,6 +139,11 @@ TEST(TextFileStatus, OpenFailuresGiveTheirCauses) {
   ASSERT_EQ(::mkfifo((dir.Path() + "/pipe").c_str(), 0600), 0);
   EXPECT_EQ(file.Open(dir.File("pipe"), OpenMode::Read), kTextBadSeek);
   EXPECT_EQ(file.Open(u"/dev/zero", OpenMode::Read), kTextBadSeek);
+  // A link planted where a file is to be written is not written through.
+  test::WriteBytes(dir.File("victim"), "kept");
+  std::filesystem::create_symlink(dir.Path() + "/victim", dir.Path() + "/planted");
+  EXPECT_EQ(file.Open(dir.File("planted"), OpenMode::CreateWrite), kTextBadPath);
+  EXPECT_EQ(test::ReadBytes(dir.File("victim")), "kept");
 }
 
 TEST(TextFileStatus, DiskFullIsReportedAndTheFileStaysOpenUntilClosed) {
