@@ -6,7 +6,6 @@
 #include "cli/RenderCommand.h"
 #include "convert/CNcFileIO.h"
 #include "macro/CGMacroChg.h"
-#include "nctext/Cnltextfilerw.h"
 #include "nctext/StringUtil.h"
 #include "nctext/TextFileReplace.h"
 #include "platform/Codec.h"
