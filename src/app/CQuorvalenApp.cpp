@@ -39,7 +39,8 @@ int32_t CQuorvalenApp::Run(std::u16string_view commandLine) {
   DebugTrace(Sprintf("start mode %d", static_cast<int>(arguments_.startMode)));
   if (arguments_.startMode == kStartAutomatic) {
     // A run that ends without a result line, even one that ends at once because another
-    // instance runs, must not leave the last run's result for the host.
+    // instance runs, must not leave the last run's result for the host. (A host that starts a
+    // second automatic run before reading the first one's result loses that result.)
     std::remove(ToUtf8(files_.InProgramFolder(u"ERR_INFO.TXT")).c_str());
   }
   if (!TakeInstanceLock()) {

@@ -1,5 +1,9 @@
 #include "cli/RenderCommand.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -73,10 +77,20 @@ std::optional<std::vector<std::u16string>> ConvertedLines(const RenderArguments&
   std::ostringstream result;
   const ConvertArguments convert{args.inputPath, scratch.string(), args.home, {}, {}, {}};
   if (RunConvert(convert, programFolder, result, err) != 0) {
-    err << "quorvalen-cli: the conversion failed: " << result.str();
+    if (!result.str().empty()) err << "quorvalen-cli: the conversion failed: " << result.str();
     return std::nullopt;
   }
-  return ReadProgram(scratch.string(), err);
+  std::ostringstream unread;
+  std::optional<std::vector<std::u16string>> lines = ReadProgram(scratch.string(), unread);
+  if (!lines) {
+    // The scratch file is no name the caller knows.
+    std::string message = unread.str();
+    if (const size_t at = message.find(scratch.string()); at != std::string::npos) {
+      message.replace(at, scratch.string().size(), "the converted program of " + args.inputPath);
+    }
+    err << message;
+  }
+  return lines;
 }
 
 bool WriteSvg(Cncdatadraw& draw, const RenderArguments& args, std::string& error) {
@@ -110,6 +124,15 @@ bool WriteDrawing(Cncdatadraw& draw, const RenderArguments& args, std::string& e
     return false;
   }
   const std::u16string scratchPath = ScratchPathFor(target);
+  // Made here, new, and never through a link planted at its name; the writers then fill it.
+  const int fd = ::open(ToUtf8(scratchPath).c_str(),
+                        O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+  if (fd < 0) {
+    error = "cannot write " + args.outputPath + ": " +
+            std::string(FileStatusText(-FileErrorCause(errno)));
+    return false;
+  }
+  ::close(fd);
   RenderArguments scratch = args;
   scratch.outputPath = ToUtf8(scratchPath);
   const bool drawn = EndsWith(args.outputPath, ".svg") ? WriteSvg(draw, scratch, error)

@@ -7,23 +7,26 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <algorithm>
 #include <memory>
 
 namespace qv {
 
 namespace {
 
-// The text with the rule applied to the span that differs from before (what was typed or
-// pasted), the rest left as it stands.
-QString FollowInSpan(const QString& before, const QString& text,
+// The text with the rule applied to the span that was typed or pasted, which ends at the cursor;
+// the rest is left as it stands. The unchanged end is measured from the cursor, so a letter
+// typed before the same letter ("c" before "cut") is told from the one that was there.
+QString FollowInSpan(const QString& before, const QString& text, qsizetype cursor,
                      const std::function<QString(const QString&)>& rule) {
-  qsizetype head = 0;
-  while (head < text.size() && head < before.size() && text[head] == before[head]) ++head;
+  const qsizetype shorter = std::min(before.size(), text.size());
   qsizetype tail = 0;
-  while (tail < text.size() - head && tail < before.size() - head &&
+  while (tail < text.size() - cursor && tail < shorter &&
          text[text.size() - 1 - tail] == before[before.size() - 1 - tail]) {
     ++tail;
   }
+  qsizetype head = 0;
+  while (head < shorter - tail && text[head] == before[head]) ++head;
   const qsizetype typed = text.size() - head - tail;
   return text.left(head) + rule(text.mid(head, typed)) + text.right(tail);
 }
@@ -38,9 +41,9 @@ void FollowTyping(QLineEdit* edit, std::function<QString(const QString&)> rule) 
   // afterwards with the text from before it.
   QObject::connect(edit, &QLineEdit::textChanged, edit, [edit, shown] { *shown = edit->text(); });
   QObject::connect(edit, &QLineEdit::textEdited, edit, [edit, rule, shown](const QString& text) {
-    const QString kept = FollowInSpan(*shown, text, rule);
-    if (kept == text) return;
     const int cursor = edit->cursorPosition();
+    const QString kept = FollowInSpan(*shown, text, cursor, rule);
+    if (kept == text) return;
     edit->setText(kept);
     edit->setCursorPosition(cursor);
   });

@@ -4,9 +4,15 @@ namespace qv {
 
 namespace {
 
+// Room a line takes in character cells: East Asian letters take two, half-width katakana one,
+// and a character outside the basic plane (two code units) two.
 size_t Columns(const std::u16string& line) {
   size_t columns = 0;
-  for (const char16_t c : line) columns += c >= u'\u1100' ? 2 : 1;
+  for (const char16_t c : line) {
+    const bool narrow = c < u'\u1100' || (c >= u'\uFF61' && c <= u'\uFF9F');
+    const bool surrogate = c >= 0xD800 && c <= 0xDFFF;
+    columns += narrow || surrogate ? 1 : 2;
+  }
   return columns;
 }
 

@@ -92,8 +92,9 @@ class CQuorvalenDlg {
   void SavePlacement(CloseBy by);
   void ApplyEnabling();
   void AnnounceTitleAgain();
-  // Whether a refresh shows the post record's options or keeps what the fields hold: only a
-  // change of post (and deleting a condition) shows the record's; the others keep the typed ones.
+  // Whether a refresh shows the post record's options or keeps what the fields hold: the post
+  // buttons, a change of post and deleting a condition show the record's; the others keep the
+  // typed ones.
   enum class OptionFields { Shown, Kept };
   void Refresh(OptionFields options = OptionFields::Shown);
   void SyncNameLists();

@@ -235,8 +235,12 @@ void CQuorvalenDlg::TellConditionRefusal() {
 void CQuorvalenDlg::SelectPost(int32_t index) {
   const std::u16string* chosen = Picked(posts_, index);
   if (chosen == nullptr) return;
-  postIndex_ = index;
   PostStore& store = app_.Posts();
+  if (*chosen != store.post.newName && !TakeFields()) {
+    // A refused field keeps the window on its post: leaving would drop every typed option.
+    return Refresh(OptionFields::Kept);
+  }
+  postIndex_ = index;
   if (*chosen == store.post.newName) return;
   TakeOptions(view_.Fields(), app_.StartMode(), store, app_.CurrentSettings());
   store.post = {store.lastLoadedPost, store.lastLoadedPost};

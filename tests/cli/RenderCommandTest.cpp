@@ -1,4 +1,5 @@
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -63,6 +64,11 @@ TEST_F(RenderRunTest, WritesTheSvgThePreviewDraws) {
   ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
   EXPECT_EQ(Run({"render", golden + "program.nc", "-o", pipe}), 2);
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 2);
+  // Nor is a file written through a link planted at the drawing's scratch name.
+  test::WriteBytes(dir.File("victim"), "kept");
+  fs::create_symlink(dir.Path() + "/victim", svg + "." + std::to_string(::getpid()) + ".tmp");
+  EXPECT_EQ(Run({"render", golden + "program.nc", "-o", svg}), 2);
+  EXPECT_EQ(ReadBytes(dir.Path() + "/victim"), "kept");
 }
 
 TEST_F(RenderRunTest, ConvertedDrawsTheOutputOfTheConversion) {

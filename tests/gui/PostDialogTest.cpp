@@ -100,7 +100,9 @@ class PostDialogTest : public QObject {
     QCOMPARE(Edit(dialog, "headLine2")->text(), QStringLiteral("(cut by laser)"));
     Edit(dialog, "headLine2")->setFocus();
     QTest::keyClicks(Edit(dialog, "headLine2"), QStringLiteral("x1"));
-    QCOMPARE(Edit(dialog, "headLine2")->text(), QStringLiteral("(cut by laser)X1"));
+    Edit(dialog, "headLine2")->setCursorPosition(1);
+    QTest::keyClicks(Edit(dialog, "headLine2"), QStringLiteral("c"));
+    QCOMPARE(Edit(dialog, "headLine2")->text(), QStringLiteral("(Ccut by laser)X1"));
     // The tab order follows the groups: templates top to bottom, then each code list by rows.
     const char* order[] = {
         "headLine1a",    "headLine1b",     "headLine2",     "coordinateSettingLine",
@@ -123,7 +125,7 @@ class PostDialogTest : public QObject {
     QVERIFY(!dialog.isVisible());
 
     Lines expected = postFile_;
-    expected[kTemplateLine + 11] = "(cut by laser)X1";
+    expected[kTemplateLine + 11] = "(Ccut by laser)X1";
     expected[kTemplateLine + 15] = "M1/1.0/6";
     expected[kTemplateLine + 19] = "M1/1.0/8";
     expected[kTemplateLine + 24] = "[CUT-FIG-CONDITION]";

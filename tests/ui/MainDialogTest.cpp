@@ -197,6 +197,25 @@ TEST_F(MainDialogTest, TypedOptionsSurviveChoosingAndAddingConditions) {
   });
 }
 
+// A refused field keeps the window on its post, with everything typed, until it is mended.
+TEST_F(MainDialogTest, ARefusedFieldKeepsTheWindowOnItsPost) {
+  Run([&](CQuorvalenApp&, CQuorvalenDlg& dialog) {
+    Fields().comment = u"TYPED";
+    Fields().sequenceNumber = -1;
+    Fields().postName = kLx;
+    dialog.SelectPost(1);
+    EXPECT_EQ(Told(), u"シーケンス番号は 0 から 100000 までです。");
+    EXPECT_EQ(Fields().postName, kPl);
+    EXPECT_EQ(Fields().comment, u"TYPED");
+    Fields().sequenceNumber = 10;
+    Fields().postName = kLx;
+    dialog.SelectPost(1);
+    Fields().postName = kPl;
+    dialog.SelectPost(0);
+    EXPECT_EQ(Fields().comment, u"TYPED");
+  });
+}
+
 TEST_F(MainDialogTest, StringOnlyConversionDisablesTheMachineControlsAndGivesThemBack) {
   Run([&](CQuorvalenApp& app, CQuorvalenDlg& dialog) {
     dialog.SetCoordinateMode(0);
