@@ -45,7 +45,8 @@ void FollowTyping(QLineEdit* edit, std::function<QString(const QString&)> rule) 
     const QString kept = FollowInSpan(*shown, text, cursor, rule);
     if (kept == text) return;
     edit->setText(kept);
-    edit->setCursorPosition(cursor);
+    // A rule may drop characters, all of them typed just before the cursor.
+    edit->setCursorPosition(cursor - static_cast<int>(text.size() - kept.size()));
   });
 }
 

@@ -47,9 +47,14 @@ MainWindow::MainWindow(QWidget* parent)
   right->addWidget(BuildTypeGroup(this, form_), 0, Qt::AlignRight);
   right->addWidget(listings_, 1);
   layout->addLayout(right, 1);
-  // The name lists take typed letters as upper case, as they are entered.
+  // The name lists take typed letters as upper case, as they are entered. A double quote or a
+  // line break cannot be part of a name: the post file quotes names, one list to a line.
   for (QComboBox* list : {form_.posts, form_.materials, form_.thicknesses}) {
-    UpperCaseTyping(list->lineEdit());
+    FollowTyping(list->lineEdit(), [](const QString& typed) {
+      QString name = typed.toUpper();
+      name.remove(QLatin1Char('"')).remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
+      return name;
+    });
   }
   // Without a system menu the version entry lives in the window's context menu, and on F1.
   version_->setObjectName(QStringLiteral("versionAction"));

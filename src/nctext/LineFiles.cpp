@@ -1,6 +1,7 @@
 #include "nctext/LineFiles.h"
 
 #include "nctext/Cnltextfilerw.h"
+#include "nctext/StringUtil.h"
 #include "platform/FileReplace.h"
 
 namespace qv {
@@ -17,7 +18,8 @@ class DiskSource : public LineSource {
 class DiskSink : public LineSink {
  public:
   int32_t WriteLine(std::u16string_view line) override {
-    std::u16string text(line);
+    // One value is one line: a line break pasted into a field would shift every later line.
+    std::u16string text = RemoveLineBreaks(line);
     text.push_back(u'\n');
     return file.WriteString(std::move(text));
   }

@@ -18,10 +18,19 @@ std::u16string_view StripQuotes(std::u16string_view value) {
   return value;
 }
 
+// The reader trims a value and drops one pair of quotes around it: a value that starts or ends
+// with a blank or a quote is written inside one more pair of double quotes, so that it reads
+// back as it was.
 std::u16string KeyLine(std::u16string_view key, std::u16string_view value) {
   std::u16string line(Trim(key));
   line.push_back(u'=');
-  line.append(RemoveLineBreaks(value));
+  const std::u16string text = RemoveLineBreaks(value);
+  const auto quote = [](char16_t c) { return c == u'"' || c == u'\''; };
+  const bool wrap = !text.empty() &&
+                    (Trim(text).size() != text.size() || quote(text.front()) || quote(text.back()));
+  if (wrap) line.push_back(u'"');
+  line.append(text);
+  if (wrap) line.push_back(u'"');
   return line;
 }
 

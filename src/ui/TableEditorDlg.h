@@ -6,6 +6,7 @@
 
 #include "convert/ConversionTable.h"
 #include "convert/TableEditor.h"
+#include "nctext/ProfileFile.h"
 #include "platform/UserInteraction.h"
 #include "settings/Settings.h"
 
@@ -94,7 +95,8 @@ class CMojiretuHenkan : public TableEditorDlg {
  protected:
   ConversionTable Stored() const override { return StringTable(settings_); }
   TableEditor Editor() const override { return TableEditor::ForStringTable(Stored()); }
-  size_t FieldLimit() const override { return std::u16string::npos; }
+  // No limit of its own, but no more than the settings file gives back on the next start.
+  size_t FieldLimit() const override { return kProfileBufferSize - 1; }
   void Store(const ConversionTable& table) override { StoreStringTable(settings_, table); }
 };
 

@@ -53,8 +53,8 @@ class MainWindowTest : public QObject {
     window.ShowLists({{u"P1"}, u"P1"}, {{u"SS400"}, u""}, {{u"12.0"}, u""});
     QComboBox* materials = window.Form().materials;
     materials->setFocus();
-    QTest::keyClicks(materials, QStringLiteral("ss4"));
-    QCOMPARE(window.Fields().materialName, std::u16string(u"SS4"));
+    QTest::keyClicks(materials, QStringLiteral("ss4\"1"));
+    QCOMPARE(window.Fields().materialName, std::u16string(u"SS41"));
   }
 
   // A typo in the sequence number stops the run with the range message instead of numbering

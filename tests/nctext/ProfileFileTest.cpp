@@ -129,6 +129,22 @@ TEST_F(ProfileFileTest, WritesCodePage932AndDropsLineBreaksFromValues) {
   EXPECT_EQ(again.GetString(u"Filter", u"Loadname", u""), u"全てのﾌｧｲﾙ(*.*)|*.*||");
 }
 
+// The reader trims values and drops one pair of quotes: values edged by a blank or a quote come
+// back as they were written (a material "SPCC " that read back as "SPCC" was unregistered).
+TEST_F(ProfileFileTest, ValuesEdgedByBlanksOrQuotesReadBackAsWritten) {
+  const std::u16string values[] = {u"SPCC ", u" 1.0", u"\"%\"", u"'a'", u"x\"", u"plain"};
+  ProfileFile file(path_);
+  ASSERT_EQ(file.Load(), 0);
+  const auto key = [](const std::u16string& value) { return u"k" + value; };
+  for (const std::u16string& value : values) file.SetString(u"S", key(value), value);
+  ASSERT_EQ(file.Save(), 0);
+  const ProfileFile again = Loaded();
+  for (const std::u16string& value : values) {
+    EXPECT_EQ(again.GetString(u"S", key(value), u""), value);
+  }
+  EXPECT_NE(test::ReadBytes(path_).find("\r\nkplain=plain\r\n"), std::string::npos);
+}
+
 TEST_F(ProfileFileTest, AnUnreadableFileIsNotOverwritten) {
   std::filesystem::create_directory(ToUtf8(path_));
   EXPECT_NE(WriteProfileString(path_, u"S", u"K", u"v"), 0);

@@ -251,6 +251,17 @@ TEST_F(PostSaveModeTest, SaveHeaderForAnUnregisteredPostKeepsEverySectionAsItWas
   EXPECT_EQ(store_.condition.punch, (std::array<std::u16string, 2>{u"SPCC/1.0/5", u"SPCC/1.0/6"}));
 }
 
+// A line break pasted into a field must not shift every later line of the file.
+TEST_F(PostSaveModeTest, ALineBreakInAFieldStaysInItsLine) {
+  LoadSelected("Alpha", "SPCC", "1.0");
+  const std::u16string second = store_.record.lineCodeFrom[1];
+  store_.record.lineCodeFrom[0] = u"G00X1.\r\nM30";
+  ASSERT_EQ(Save(PostSaveMode::SaveHeader), PostFileStatus::Ok);
+  LoadSelected("Alpha", "SPCC", "1.0");
+  EXPECT_EQ(store_.record.lineCodeFrom[0], u"G00X1.M30");
+  EXPECT_EQ(store_.record.lineCodeFrom[1], second);
+}
+
 TEST_F(PostSaveModeTest, UnknownModeLeavesTheFileAlone) {
   constexpr auto kUnnamedMode = static_cast<PostSaveMode>(7);
   LoadSelected("Alpha", "SPCC", "1.0");

@@ -133,8 +133,8 @@ TEST_F(SettingsFileTest, DoubleQuotesOfTheInputTableTravelAsDollars) {
   LoadInputConversionTables(again, 1, 169);
   EXPECT_EQ(again.inputConversionA[0], u"\"G28\"");
   EXPECT_EQ(again.inputConversionB[399], u"say \"hi\"");
-  // The string conversion table has no such rule: the profile reader strips the quotes.
-  EXPECT_EQ(again.stringConversionA[0], u"kept");
+  // The string conversion table has no such rule: its values are stored as they are.
+  EXPECT_EQ(again.stringConversionA[0], u"\"kept\"");
 }
 
 TEST_F(SettingsFileTest, StringTableWritesOnlyTheRowsItHolds) {
