@@ -1,6 +1,8 @@
 #include "gui/GuiHost.h"
 
+#include <QApplication>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <memory>
 
 #include "app/CQuorvalenApp.h"
@@ -8,6 +10,11 @@
 #include "ui/CQuorvalenDlg.h"
 
 namespace qv {
+namespace {
+
+constexpr int kCloseRetryMilliseconds = 50;
+
+}  // namespace
 
 DialogResult GuiHost::RunMainDialog(CQuorvalenApp& app) {
   // The automatic mode shows nothing and needs no display.
@@ -19,12 +26,21 @@ DialogResult GuiHost::RunMainDialog(CQuorvalenApp& app) {
   window.Attach(dialog);
   dialog.Open();
   // A later forwarding start asks this window to close; the close path then takes up its
-  // request, or closes.
+  // request, or closes. The request waits while a box of the window is open: the close path
+  // must not run in the middle of a question, an output or a file dialog.
+  QTimer closeWhenFree;
+  closeWhenFree.setInterval(kCloseRetryMilliseconds);
+  QObject::connect(&closeWhenFree, &QTimer::timeout, &window, [&] {
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (modal != nullptr && modal != &window) return;
+    closeWhenFree.stop();
+    window.reject();
+  });
   std::unique_ptr<QSocketNotifier> requests;
   if (app.InstanceMessageFd() >= 0) {
     requests = std::make_unique<QSocketNotifier>(app.InstanceMessageFd(), QSocketNotifier::Read);
     QObject::connect(requests.get(), &QSocketNotifier::activated, &window, [&] {
-      if (app.TakeCloseRequest(window.windowTitle().toStdU16String())) window.reject();
+      if (app.TakeCloseRequest(window.windowTitle().toStdU16String())) closeWhenFree.start(0);
     });
   }
   window.show();

@@ -87,6 +87,39 @@ class GuiHostTest : public QObject {
              std::u16string(u"1.69"));
   }
 
+  // A request that arrives while a box is open waits for the box: the close path must not run in
+  // the middle of a question or an output.
+  void aCloseRequestWaitsWhileABoxIsOpen() {
+    QTemporaryDir home;
+    QTemporaryDir runtime;
+    QVERIFY(QDir(home.path()).mkdir(QStringLiteral("System")));
+    int argc = 0;
+    qv::GuiToolkit toolkit(argc, nullptr);
+    qv::GuiHost host(toolkit);
+    qv::CQuorvalenApp app(host, {Utf16(home.path()), runtime.path().toStdString()});
+    const std::string socket =
+        qv::InstanceSocketPath(runtime.path().toStdString(), qv::kInstanceMutexName);
+    bool boxStayedOnTop = false;
+    std::vector<QString> asked;
+    OnceShown(ShownMainWindow, [&](QWidget* window) {
+      QTimer::singleShot(0, window, [&, window] {
+        QMessageBox box(QMessageBox::Information, QString(), QStringLiteral("busy"),
+                        QMessageBox::Ok, window);
+        QTimer::singleShot(0, &box,
+                           [&] { qv::SendCloseRequest(socket, Utf16(qv::MainWindowTitle())); });
+        QTimer::singleShot(400, &box, [&] {
+          boxStayedOnTop = QApplication::activeModalWidget() == &box;
+          AnswerNext(QMessageBox::Ok, asked);
+          box.accept();
+        });
+        box.exec();
+      });
+    });
+    QCOMPARE(app.Run(u""), 0);
+    QVERIFY(boxStayedOnTop);
+    QCOMPARE(asked, std::vector<QString>{QStringLiteral(u"終了しますか？")});
+  }
+
   void messagesAndQuestionsShowTheirKindAndReturnTheButton() {
     int argc = 0;
     qv::GuiToolkit toolkit(argc, nullptr);
