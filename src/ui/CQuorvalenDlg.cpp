@@ -154,6 +154,7 @@ int32_t CQuorvalenDlg::Input() {
   const bool refused = macro.CheckAndExpand(state.sourceLines, expanded) < 0;
   ShowUnconvertible(refused);
   view_.EnableConvert(!refused);
+  loadRefused_ = refused;
   runCounter_ = 0;
   convertedSinceLoad_ = false;
   return 0;
@@ -213,6 +214,9 @@ int32_t CQuorvalenDlg::Output() {
 }
 
 void CQuorvalenDlg::ConvertAndTransfer() {
+  // A program with lines that cannot be converted is not converted and handed on as if it
+  // were whole: the window lists them again (the automatic mode reports 112 from the run).
+  if (loadRefused_ && !IsAutomatic()) return ShowUnconvertible(true);
   RunConversion();
   int32_t written = -1;
   if (errorCount_ == 0) written = Output();

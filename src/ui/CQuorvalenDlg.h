@@ -142,6 +142,7 @@ class CQuorvalenDlg {
   std::vector<std::u16string> noMoveFigures_;
   std::vector<int32_t> g98LineIndexes_;
   std::u16string ownTitle_;
+  bool loadRefused_ = false;  // the loaded program holds lines that cannot be converted
   std::u16string announcedTitle_;  // the title with the loaded path, as a second start finds it
   int32_t postIndex_ = -1;
   int32_t lastRunConverted_ = 0;

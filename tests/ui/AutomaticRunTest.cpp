@@ -106,6 +106,20 @@ TEST_F(AutomaticRunTest, ForwardingStartConvertsTheHostsInputToTheHostsOutput) {
   EXPECT_FALSE(fs::exists(fs::path(home_.Path()) / "ERR_INFO.TXT"));
 }
 
+// A program with a line that cannot be converted is never handed to the host as if converted.
+TEST_F(AutomaticRunTest, ForwardingTransferRefusesAProgramWithUnconvertibleLines) {
+  WriteInput("G92X0Y0\r\nG111X50.Y0.K90.\r\nM30\r\n");
+  const std::u16string output = home_.File("host.nc");
+  AutoHost host;
+  host.operate = [](CQuorvalenDlg& dialog) { dialog.ConvertAndTransfer(); };
+  CQuorvalenApp app(host, {FromUtf8(home_.Path()), ""});
+  app.Run(u"TARVELIS|" + home_.File("samples/sample1.nc") + u"|" + output);
+  EXPECT_FALSE(fs::exists(ToUtf8(output)));
+  for (const Message& message : host.interaction.messages) {
+    EXPECT_NE(message.text, u"変換及び転送が終了しました");
+  }
+}
+
 // A request a second start left behind is taken up on closing: a wrong keyword keeps the data,
 // a good one after convert and transfer loads the next input without a question.
 TEST_F(AutomaticRunTest, ForwardingRequestLoadsTheNextInputInsteadOfClosing) {
