@@ -9,6 +9,11 @@ namespace {
 
 QString Text(const std::u16string& text) { return QString::fromStdU16String(text); }
 
+// An empty caption is the program's own.
+QString Caption(const std::u16string& caption) {
+  return Text(caption.empty() ? std::u16string(kMessageCaption) : caption);
+}
+
 // The toolkit's form of a filter entry: "description (patterns separated by blanks)". "*.*"
 // means every file, but here it would pass over names without a dot ("O1234"): it becomes "*".
 QString NameFilter(const FileFilter& filter) {
@@ -26,7 +31,7 @@ void QtInteraction::ShowMessage(const Message& message) {
   toolkit_.Start();
   const auto icon =
       message.kind == MessageKind::Information ? QMessageBox::Information : QMessageBox::Warning;
-  QMessageBox box(icon, Text(message.caption), Text(message.text), QMessageBox::Ok,
+  QMessageBox box(icon, Caption(message.caption), Text(message.text), QMessageBox::Ok,
                   QApplication::activeWindow());
   box.setObjectName(QStringLiteral("message"));
   box.exec();
@@ -36,7 +41,7 @@ Answer QtInteraction::Ask(const Question& question) {
   toolkit_.Start();
   const bool yesNo = question.kind == QuestionKind::YesNo;
   QMessageBox box(
-      yesNo ? QMessageBox::Question : QMessageBox::Warning, Text(question.caption),
+      yesNo ? QMessageBox::Question : QMessageBox::Warning, Caption(question.caption),
       Text(question.text),
       yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok | QMessageBox::Cancel,
       QApplication::activeWindow());
