@@ -37,8 +37,10 @@ bool IsMacroCode(int32_t g) { return (g >= 111 && g <= 116) || (g >= 126 && g <=
 // The coordinate-system codes whose X and Y are not a position.
 bool IsCoordinateCode(int32_t g) { return g == 52 || (g >= 54 && g <= 59) || g == 92 || g == 93; }
 
+// G and M values are numbers read as C's atoi does, so "G01 X" is G1: the all-digits rule is the
+// integer addresses' only.
 void TakeG(BlockWords& words, std::u16string_view value) {
-  const int32_t g = IntegerValue(value);
+  const int32_t g = ToInt(value);
   if (words.gCount < BlockWords::kMaxCodes) words.g[words.gCount++] = g;
   if (g == 4) words.dwell = true;
   if (IsMacroCode(g)) words.macro = true;
@@ -85,7 +87,7 @@ void TakeWord(BlockWords& words, char16_t address, std::u16string_view value, do
     return;
   }
   if (address == u'M') {
-    if (words.mCount < BlockWords::kMaxCodes) words.m[words.mCount++] = IntegerValue(value);
+    if (words.mCount < BlockWords::kMaxCodes) words.m[words.mCount++] = ToInt(value);
     return;
   }
   if ((address == u'X' || address == u'Y') && !TakesPosition(words)) return;

@@ -42,8 +42,10 @@ void PathInterpreter::PreScan() {
     const BlockWords& words = blocks_.emplace_back(ReadBlockWords(lines_[at], unitFactor_));
     const auto line = static_cast<int32_t>(at);
     if (words.HasM(99)) returns_.push_back(line);
-    if (words.hasO) labels_.try_emplace(words.o, line);
-    if (hasM98H_ && words.hasN) labels_.try_emplace(words.n, line);
+    if (words.macro) hasMacros_ = true;
+    // P calls O labels and H calls N labels: the two kinds of number never stand for each other.
+    if (words.hasO) oLabels_.try_emplace(words.o, line);
+    if (hasM98H_ && words.hasN) nLabels_.try_emplace(words.n, line);
   }
 }
 
@@ -91,7 +93,7 @@ PathInterpreter::Flow PathInterpreter::Execute(const BlockWords& words, int32_t 
   if (words.hasT) state_.punchTool = true;
   if (words.macro) {
     RunMacro(line);
-  } else if ((words.hasX || words.hasY) && !words.coordinateChange && !words.HasG(98) &&
+  } else if (MovesTheTool(words) && !words.coordinateChange && !words.HasG(98) &&
              !IsGridBlock(words)) {
     const bool hit = state_.punchTool && state_.motion == 0 && !words.HasG(70) && !words.hasW;
     // The macro expansion keeps the last position for figures that leave one out.
@@ -107,6 +109,12 @@ PathInterpreter::Flow PathInterpreter::Execute(const BlockWords& words, int32_t 
   if (IsCall(words)) return Call(words, line, next);
   if (words.HasM(99)) return Return(next);
   return Flow::Next;
+}
+
+// A position, or in an arc mode a centre alone ("G02I10."): a full circle back to the start.
+bool PathInterpreter::MovesTheTool(const BlockWords& words) const {
+  const bool arc = state_.motion == 2 || state_.motion == 3;
+  return words.hasX || words.hasY || (arc && (words.hasI || words.hasJ));
 }
 
 void PathInterpreter::ApplyG(const BlockWords& words) {
@@ -239,9 +247,9 @@ void PathInterpreter::WalkGrid(const BlockWords& words, int32_t line) {
 
 PathInterpreter::Flow PathInterpreter::Call(const BlockWords& words, int32_t line, int32_t& next) {
   const bool byNumber = hasM98H_ && words.hasH;
-  const int32_t number = byNumber ? words.h : words.p;
-  const auto label = labels_.find(number);
-  if ((!byNumber && !words.hasP) || label == labels_.end()) {
+  const std::unordered_map<int32_t, int32_t>& labels = byNumber ? nLabels_ : oLabels_;
+  const auto label = labels.find(byNumber ? words.h : words.p);
+  if ((!byNumber && !words.hasP) || label == labels.end()) {
     Fail(DrawError::MissingLabel);
     return Flow::Next;
   }

@@ -58,8 +58,7 @@ class PathInterpreter {
   // code: 0, or the first DrawError met.
   int32_t Run(DisplayList& list);
 
-  // Line indexes of the subprogram labels by number, and of the returns, from the pre-scan.
-  const std::unordered_map<int32_t, int32_t>& Labels() const { return labels_; }
+  // Line indexes of the returns, from the pre-scan.
   const std::vector<int32_t>& Returns() const { return returns_; }
   const std::array<PatternMemory, kPatternMemoryCount>& Memories() const { return memories_; }
 
@@ -76,6 +75,7 @@ class PathInterpreter {
 
   void PreScan();
   Flow Execute(const BlockWords& words, int32_t line, int32_t& next);
+  bool MovesTheTool(const BlockWords& words) const;
   void ApplyG(const BlockWords& words);
   void RunMacro(int32_t line);
   void FollowPosition(int32_t line);
@@ -95,7 +95,8 @@ class PathInterpreter {
   bool hasM98H_;
   std::vector<BlockWords> blocks_;
   bool hasMacros_ = false;
-  std::unordered_map<int32_t, int32_t> labels_;
+  std::unordered_map<int32_t, int32_t> oLabels_;  // line of each O number, for P calls
+  std::unordered_map<int32_t, int32_t> nLabels_;  // line of each N number, for H calls
   std::vector<int32_t> returns_;
   std::array<PatternMemory, kPatternMemoryCount> memories_;
   int32_t recording_ = -1;

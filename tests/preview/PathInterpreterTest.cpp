@@ -48,6 +48,27 @@ TEST(PathInterpreterTest, ArcsByRadiusTakeTheShortOrLongWay) {
             static_cast<int32_t>(DrawError::ArcWithoutCentre));
 }
 
+// Programs as people write them: blanks between words, a full circle by its centre alone, O and N
+// labels of the same number, and a figure placed from the position a plain move reached.
+TEST(PathInterpreterTest, DrawsCommonlyWrittenBlocksWhereTheyGo) {
+  const Interpreted spaced =
+      Interpret({u"G90 G00 X0 Y0", u"G01 X100. Y0", u"G91 X-50.", u"M30 (END)", u"G01X500."});
+  EXPECT_EQ(CountOf(spaced.path, SegmentKind::Line), 2u);
+  EXPECT_EQ(spaced.path.Segments().back().end.x, 50);
+
+  const Interpreted circle = Interpret({u"G90G00X0Y0", u"G02I10.", u"M30"});
+  EXPECT_EQ(CountOf(circle.path, SegmentKind::Circle), 1u);
+
+  const Interpreted labels = Interpret({u"N1G90G00X0Y0", u"M98H20", u"M98P1", u"M30", u"N20G01X10.",
+                                        u"M99", u"O1", u"G01Y10.", u"M99"});
+  EXPECT_EQ(labels.error, 0);
+  EXPECT_EQ(CountOf(labels.path, SegmentKind::Line), 2u);
+
+  const Interpreted figure = Interpret({u"G90G00X100.Y50.", u"G112I8.", u"G128I20.J0K2", u"M30"});
+  ASSERT_FALSE(figure.path.Segments().empty());
+  for (const Segment& segment : figure.path.Segments()) EXPECT_NEAR(segment.end.y, 50, 8.001);
+}
+
 TEST(PathInterpreterTest, PunchHitsFollowAToolWordAndSkipG70) {
   const Interpreted cut = Interpret({u"G90G00X10.Y10.", u"X20."});
   EXPECT_EQ(CountOf(cut.path, SegmentKind::Hit), 0u);
