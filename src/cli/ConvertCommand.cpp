@@ -8,7 +8,6 @@
 #include "cli/ScratchFolder.h"
 #include "nctext/Cnltextfilerw.h"
 #include "nctext/ProfileFile.h"
-#include "nctext/StringUtil.h"
 #include "platform/Codec.h"
 #include "platform/SilentInteraction.h"
 #include "ui/CQuorvalenDlg.h"
@@ -31,11 +30,11 @@ class ConvertHost : public AppHost {
   SilentInteraction silent_;
 };
 
-// A path the settings file cannot carry as it stands (a character outside code page 932, blanks
-// at its ends, a line break) would come back naming another file.
+// A path the settings file cannot carry as it stands (a character outside code page 932, a line
+// break) would come back naming another file.
 bool SettingsCanCarry(const std::string& path) {
   const std::u16string text = FromUtf8(path);
-  return DecodeCp932(EncodeCp932(text)) == text && Trim(text) == text &&
+  return DecodeCp932(EncodeCp932(text)) == text &&
          text.find_first_of(u"\r\n") == std::u16string::npos;
 }
 
@@ -97,7 +96,7 @@ int RunConvert(const ConvertArguments& args, const std::u16string& programFolder
   for (const std::string& path : {args.inputPath, args.outputPath}) {
     if (SettingsCanCarry(fs::absolute(path).string())) continue;
     err << "quorvalen-cli: " << path
-        << " cannot be passed on (a character outside code page 932, or blanks at its ends)\n";
+        << " cannot be passed on (a character outside code page 932, or a line break)\n";
     return kNoResult;
   }
   const ScratchFolder scratch("quorvalen-cli-");

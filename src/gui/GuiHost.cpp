@@ -40,7 +40,7 @@ DialogResult GuiHost::RunMainDialog(CQuorvalenApp& app) {
   if (app.InstanceMessageFd() >= 0) {
     requests = std::make_unique<QSocketNotifier>(app.InstanceMessageFd(), QSocketNotifier::Read);
     QObject::connect(requests.get(), &QSocketNotifier::activated, &window, [&] {
-      if (app.TakeCloseRequest(window.windowTitle().toStdU16String())) closeWhenFree.start(0);
+      if (app.TakeCloseRequest(window.windowTitle().toStdU16String())) closeWhenFree.start();
     });
   }
   window.show();

@@ -63,9 +63,7 @@ void TableEditorDialog::accept() {
 
 void TableEditorDialog::ShowRows(const ConversionTable& table, size_t fieldLimit) {
   kind_ = table.kind;
-  // Without a limit of its own a field takes what a line edit takes.
-  constexpr int kEditLimit = 32767;
-  const int limit = fieldLimit < kEditLimit ? static_cast<int>(fieldLimit) : kEditLimit;
+  const int limit = static_cast<int>(fieldLimit);
   for (size_t i = 0; i < from_.size(); ++i) {
     const TableEntry& entry = table.entries.at(i);
     from_[i]->setMaxLength(limit);

@@ -1,7 +1,8 @@
 #include "nctext/LineFiles.h"
 
+#include <string>
+
 #include "nctext/Cnltextfilerw.h"
-#include "nctext/StringUtil.h"
 #include "platform/FileReplace.h"
 
 namespace qv {
@@ -18,8 +19,10 @@ class DiskSource : public LineSource {
 class DiskSink : public LineSink {
  public:
   int32_t WriteLine(std::u16string_view line) override {
-    // One value is one line: a line break pasted into a field would shift every later line.
-    std::u16string text = RemoveLineBreaks(line);
+    // One value is one line: a line feed pasted into a field would shift every later line. (A
+    // lone carriage return reads back as it was written.)
+    std::u16string text(line);
+    std::erase(text, u'\n');
     text.push_back(u'\n');
     return file.WriteString(std::move(text));
   }

@@ -24,7 +24,7 @@ class LineSource {
 class LineSink {
  public:
   virtual ~LineSink() = default;
-  // Writes line (any line break in it removed) and a line end; 0 or a negative text-file status.
+  // Writes line (any line feed in it removed) and a line end; 0 or a negative text-file status.
   virtual int32_t WriteLine(std::u16string_view line) = 0;
   // Finishes the file; 0 or a negative text-file status.
   virtual int32_t Close() = 0;

@@ -105,7 +105,7 @@ TEST_F(CQuorvalenAppTest, ForwardingStartWithDebugShowsTheNormalStartNotice) {
                 {MessageKind::Exclamation,
                  u"debug mode\u3000通常起動モード\n\n起動\u3000[ TARVELIS|/in.nc|/out.nc ]\n"
                  u"入力\u3000[ /in.nc ]\n出力\u3000[ /out.nc ]",
-                 u""}}));
+                 u"Drevmark"}}));
   host_.interaction.messages.clear();
   CQuorvalenApp(host_, Paths()).Run(u"AUTOCONV");
   EXPECT_TRUE(host_.interaction.messages.empty());

@@ -118,15 +118,11 @@ TEST_F(CliRunTest, UnreadableInputGivesAMessageAndExitTwo) {
 }
 
 // The paths reach the conversion through the settings file: one it would change (a character
-// outside code page 932, a trailing blank) is refused, never read from or written to another file.
+// outside code page 932) is refused, never read from or written to another file.
 TEST_F(CliRunTest, ConvertRefusesAPathTheSettingsFileWouldChange) {
-  const std::string plain = Input("a.nc", "G90\r\nM30\r\n");
   const std::string out = ToUtf8(dir.File("out.nc"));
-  for (const Args& args : {Args{"convert", Input("café.nc", "G90\r\n"), "-o", out},
-                           Args{"convert", plain, "-o", out + " "}}) {
-    EXPECT_EQ(Run(args), kCliFailure);
-    EXPECT_NE(err.str().find("cannot be passed on"), std::string::npos) << err.str();
-  }
+  EXPECT_EQ(Run({"convert", Input("café.nc", "G90\r\n"), "-o", out}), kCliFailure);
+  EXPECT_NE(err.str().find("cannot be passed on"), std::string::npos) << err.str();
   EXPECT_FALSE(std::filesystem::exists(out));
 }
 

@@ -34,9 +34,9 @@ class MainWindowTest : public QObject {
   // of -1 clears its buttons.
   void everyOptionReadsBackAsShown() {
     qv::MainWindow window;
-    qv::ConversionOptions shown{2, u"N", 70, 1, 1, 3, 1, u"g92X", u"g92Y", u"G98", u"x2", u"y2",
-                                1, 0, 1, 1, u"O", u"1234", u"(c)", u"M98", u"P", u"L", u"M99",
-                                1, 1, 2, u"G93a", u"post", u"SPCC", u"1.6"};
+    qv::ConversionOptions shown{2,     u"N",  70,     1, 1, 3, 1,       u"g92X", u"g92Y", u"G98",
+                                u"x2", u"y2", 1,      0, 1, 1, u"O",    u"1234", u"(c)",  u"M98",
+                                u"P",  u"L",  u"M99", 1, 1, 2, u"G93a", u"post", u"SPCC", u"1.6"};
     window.ShowFields(shown);
     QCOMPARE(window.Fields(), shown);
     shown = {};
@@ -55,6 +55,9 @@ class MainWindowTest : public QObject {
     materials->setFocus();
     QTest::keyClicks(materials, QStringLiteral("ss4\"1"));
     QCOMPARE(window.Fields().materialName, std::u16string(u"SS41"));
+    materials->lineEdit()->setCursorPosition(2);
+    QTest::keyClicks(materials, QStringLiteral("\""));
+    QCOMPARE(materials->lineEdit()->cursorPosition(), 2);
   }
 
   // A typo in the sequence number stops the run with the range message instead of numbering

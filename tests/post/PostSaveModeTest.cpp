@@ -255,7 +255,7 @@ TEST_F(PostSaveModeTest, SaveHeaderForAnUnregisteredPostKeepsEverySectionAsItWas
 TEST_F(PostSaveModeTest, ALineBreakInAFieldStaysInItsLine) {
   LoadSelected("Alpha", "SPCC", "1.0");
   const std::u16string second = store_.record.lineCodeFrom[1];
-  store_.record.lineCodeFrom[0] = u"G00X1.\r\nM30";
+  store_.record.lineCodeFrom[0] = u"G00X1.\nM30";
   ASSERT_EQ(Save(PostSaveMode::SaveHeader), PostFileStatus::Ok);
   LoadSelected("Alpha", "SPCC", "1.0");
   EXPECT_EQ(store_.record.lineCodeFrom[0], u"G00X1.M30");

@@ -25,13 +25,13 @@ class AutoHost : public AppHost {
   DialogResult RunMainDialog(CQuorvalenApp& app) override {
     if (before) before(app);
     if (!operate) return RunHeadlessDialog(app);
-    HeadlessView view;
     CQuorvalenDlg dialog(app, view);
     dialog.Open();
     operate(dialog);
     return DialogResult::Cancel;
   }
   ScriptedInteraction interaction;
+  HeadlessView view;
   std::function<void(CQuorvalenApp&)> before;
   std::function<void(CQuorvalenDlg&)> operate;  // what an operator does in an attended start
 };
@@ -111,10 +111,14 @@ TEST_F(AutomaticRunTest, ForwardingTransferRefusesAProgramWithUnconvertibleLines
   WriteInput("G92X0Y0\r\nG111X50.Y0.K90.\r\nM30\r\n");
   const std::u16string output = home_.File("host.nc");
   AutoHost host;
-  host.operate = [](CQuorvalenDlg& dialog) { dialog.ConvertAndTransfer(); };
+  host.operate = [&](CQuorvalenDlg& dialog) {
+    host.view.unconvertibleLines.clear();
+    dialog.ConvertAndTransfer();
+  };
   CQuorvalenApp app(host, {FromUtf8(home_.Path()), ""});
   app.Run(u"TARVELIS|" + home_.File("samples/sample1.nc") + u"|" + output);
   EXPECT_FALSE(fs::exists(ToUtf8(output)));
+  EXPECT_FALSE(host.view.unconvertibleLines.empty());  // listed again instead
   for (const Message& message : host.interaction.messages) {
     EXPECT_NE(message.text, u"変換及び転送が終了しました");
   }
