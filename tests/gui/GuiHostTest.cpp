@@ -47,6 +47,20 @@ void Answering(QMessageBox::StandardButton button, std::vector<Shown>& shown) {
   });
 }
 
+// A first start with the window, in a program folder and a runtime folder of its own.
+struct FirstStart {
+  FirstStart() { QDir(home.path()).mkdir(QStringLiteral("System")); }
+  std::string Socket() const {
+    return qv::InstanceSocketPath(runtime.path().toStdString(), qv::kInstanceMutexName);
+  }
+  QTemporaryDir home;
+  QTemporaryDir runtime;
+  int argc = 0;
+  qv::GuiToolkit toolkit{argc, nullptr};
+  qv::GuiHost host{toolkit};
+  qv::CQuorvalenApp app{host, {Utf16(home.path()), runtime.path().toStdString()}};
+};
+
 }  // namespace
 
 class GuiHostTest : public QObject {
@@ -54,16 +68,10 @@ class GuiHostTest : public QObject {
 
  private slots:
   void mainWindowClosesOnACloseRequestForItsOwnTitle() {
-    QTemporaryDir home;
-    QTemporaryDir runtime;
-    QVERIFY(QDir(home.path()).mkdir(QStringLiteral("System")));
-    int argc = 0;
-    qv::GuiToolkit toolkit(argc, nullptr);
-    qv::GuiHost host(toolkit);
-    qv::CQuorvalenApp app(host, {Utf16(home.path()), runtime.path().toStdString()});
-    const std::u16string ini = qv::SettingsPath(qv::SystemFiles(Utf16(home.path())));
-    const std::string socket =
-        qv::InstanceSocketPath(runtime.path().toStdString(), qv::kInstanceMutexName);
+    FirstStart start;
+    qv::CQuorvalenApp& app = start.app;
+    const std::u16string ini = qv::SettingsPath(qv::SystemFiles(Utf16(start.home.path())));
+    const std::string socket = start.Socket();
     const std::u16string title = Utf16(qv::MainWindowTitle());
     std::u16string announced;
     bool openAfterOtherTitle = false;
@@ -90,15 +98,9 @@ class GuiHostTest : public QObject {
   // A request that arrives while a box is open waits for the box: the close path must not run in
   // the middle of a question or an output.
   void aCloseRequestWaitsWhileABoxIsOpen() {
-    QTemporaryDir home;
-    QTemporaryDir runtime;
-    QVERIFY(QDir(home.path()).mkdir(QStringLiteral("System")));
-    int argc = 0;
-    qv::GuiToolkit toolkit(argc, nullptr);
-    qv::GuiHost host(toolkit);
-    qv::CQuorvalenApp app(host, {Utf16(home.path()), runtime.path().toStdString()});
-    const std::string socket =
-        qv::InstanceSocketPath(runtime.path().toStdString(), qv::kInstanceMutexName);
+    FirstStart start;
+    qv::CQuorvalenApp& app = start.app;
+    const std::string socket = start.Socket();
     bool boxStayedOnTop = false;
     std::vector<QString> asked;
     OnceShown(ShownMainWindow, [&](QWidget* window) {
