@@ -104,7 +104,7 @@ void CQuorvalenApp::ShowForwardingNotice(std::u16string_view heading, int32_t de
   text += u"入力\u3000[ " + arguments_.inputPath + u" ]\n";
   text += u"出力\u3000[ " + arguments_.outputPath + u" ]";
   DebugTrace(text);
-  Interaction().ShowMessage({MessageKind::Exclamation, text, std::u16string(kMessageCaption)});
+  Interaction().ShowMessage({MessageKind::Exclamation, text, kMessageCaption});
 }
 
 void CQuorvalenApp::LoadStartData() {

@@ -84,23 +84,6 @@ void ReportFileFailure(std::string_view action, const std::string& path, int32_t
       << "\n";
 }
 
-}  // namespace
-
-std::optional<std::vector<std::u16string>> ReadProgram(const std::string& path, std::ostream& err) {
-  std::vector<std::u16string> lines;
-  int32_t fileStatus = kTextOk;
-  const int32_t status = ReadNcProgram(FromUtf8(path), lines, fileStatus);
-  if (status == 0) return lines;
-  if (status == kNcFileUnreadable) {
-    ReportFileFailure("read", path, fileStatus, err);
-    return std::nullopt;
-  }
-  err << "quorvalen-cli: cannot read " << path << ": " << LimitText(status) << "\n";
-  return std::nullopt;
-}
-
-namespace {
-
 bool WriteProgram(const std::vector<std::u16string>& lines, const std::string& path,
                   std::ostream& out, std::ostream& err) {
   if (path.empty()) {
@@ -191,6 +174,21 @@ int RunExpand(const CliArguments& args, std::ostream& out, std::ostream& err) {
 }
 
 }  // namespace
+
+std::optional<std::vector<std::u16string>> ReadProgram(const std::string& path, std::ostream& err,
+                                                       const std::string& named) {
+  const std::string& shown = named.empty() ? path : named;
+  std::vector<std::u16string> lines;
+  int32_t fileStatus = kTextOk;
+  const int32_t status = ReadNcProgram(FromUtf8(path), lines, fileStatus);
+  if (status == 0) return lines;
+  if (status == kNcFileUnreadable) {
+    ReportFileFailure("read", shown, fileStatus, err);
+    return std::nullopt;
+  }
+  err << "quorvalen-cli: cannot read " << shown << ": " << LimitText(status) << "\n";
+  return std::nullopt;
+}
 
 std::string CliHelpText() {
   return "Usage: quorvalen-cli check FILE [options]\n"

@@ -35,8 +35,10 @@ std::optional<CliArguments> ParseCliArguments(const std::vector<std::string>& ar
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // An NC program file as read, within the program's input limits; nullopt after a message on
-// err when it cannot be read or is refused.
-std::optional<std::vector<std::u16string>> ReadProgram(const std::string& path, std::ostream& err);
+// err, which names the file as `named` (when given) or by its path, when it cannot be read or
+// is refused.
+std::optional<std::vector<std::u16string>> ReadProgram(const std::string& path, std::ostream& err,
+                                                       const std::string& named = {});
 
 // The text --help prints.
 std::string CliHelpText();

@@ -80,17 +80,8 @@ std::optional<std::vector<std::u16string>> ConvertedLines(const RenderArguments&
     if (!result.str().empty()) err << "quorvalen-cli: the conversion failed: " << result.str();
     return std::nullopt;
   }
-  std::ostringstream unread;
-  std::optional<std::vector<std::u16string>> lines = ReadProgram(scratch.string(), unread);
-  if (!lines) {
-    // The scratch file is no name the caller knows.
-    std::string message = unread.str();
-    if (const size_t at = message.find(scratch.string()); at != std::string::npos) {
-      message.replace(at, scratch.string().size(), "the converted program of " + args.inputPath);
-    }
-    err << message;
-  }
-  return lines;
+  // The scratch file is no name the caller knows.
+  return ReadProgram(scratch.string(), err, "the converted program of " + args.inputPath);
 }
 
 bool WriteSvg(Cncdatadraw& draw, const RenderArguments& args, std::string& error) {

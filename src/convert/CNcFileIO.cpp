@@ -143,7 +143,7 @@ int32_t CNcFileIO::InputNcFile() {
         status == kNcFileUnreadable
             ? FormatText(u"NCファイルの読み込みに失敗しました。\n[%s]", {path})
             : NcFileLimitMessage(status, path);
-    c_.interaction.ShowMessage({MessageKind::Exclamation, text, std::u16string(kMessageCaption)});
+    c_.interaction.ShowMessage({MessageKind::Exclamation, text, kMessageCaption});
     return status;
   }
   // Paths are case-sensitive here: the folder is kept as it was typed.
@@ -178,12 +178,12 @@ int32_t CNcFileIO::OutputNcFile() {
   if (c_.settings.debug == 1) {
     c_.interaction.ShowMessage({MessageKind::Exclamation,
                                 u"debug mode　ＮＣ出力\n\n出力　[ " + path + u" ]",
-                                std::u16string(kMessageCaption)});
+                                kMessageCaption});
   }
   if (path.empty()) return 0;
   if (c_.start != NcFileStart::Automatic && PathExists(path)) {
     const Question question{QuestionKind::YesNo, path + u"は既に存在します。\n上書きしますか？",
-                            std::u16string(kMessageCaption)};
+                            kMessageCaption};
     if (c_.interaction.Ask(question) != Answer::Yes) return -1;
   }
   WaitCursor wait(c_.interaction);

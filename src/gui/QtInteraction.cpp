@@ -11,7 +11,7 @@ QString Text(const std::u16string& text) { return QString::fromStdU16String(text
 
 // An empty caption is the program's own.
 QString Caption(const std::u16string& caption) {
-  return Text(caption.empty() ? std::u16string(kMessageCaption) : caption);
+  return Text(caption.empty() ? kMessageCaption : caption);
 }
 
 // The toolkit's form of a filter entry: "description (patterns separated by blanks)". "*.*"

@@ -18,7 +18,7 @@ enum class QuestionKind { YesNo, OkCancel };
 enum class Answer { Yes, No, Ok, Cancel };
 
 // The caption of the program's own message and question boxes.
-inline constexpr std::u16string_view kMessageCaption = u"Drevmark";
+inline constexpr char16_t kMessageCaption[] = u"Drevmark";
 
 // A message box: its kind, its text and its caption (empty: the program's own).
 struct Message {

@@ -51,8 +51,7 @@ bool CNcMCEditDlg::Ok() {
   condition.workChute = workChute;
   condition.layout = layout;
   if (Save() != PostFileStatus::Ok) {
-    interaction_.ShowMessage(
-        {MessageKind::Exclamation, kMcEditSaveFailed, std::u16string(kMessageCaption)});
+    interaction_.ShowMessage({MessageKind::Exclamation, kMcEditSaveFailed, kMessageCaption});
     return false;
   }
   return true;

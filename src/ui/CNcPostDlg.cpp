@@ -90,8 +90,8 @@ void CNcPostDlg::OnOk() {
   if (!view_.TakeValues()) return;
   TakeFields();
   if (!SaveHeader()) {
-    interaction_.ShowMessage({MessageKind::Exclamation, std::u16string(kPostSaveFailedMessage),
-                              std::u16string(kMessageCaption)});
+    interaction_.ShowMessage(
+        {MessageKind::Exclamation, std::u16string(kPostSaveFailedMessage), kMessageCaption});
     return;
   }
   view_.Close(true);

@@ -56,11 +56,11 @@ CQuorvalenDlg::CQuorvalenDlg(CQuorvalenApp& app, MainView& view)
 bool CQuorvalenDlg::IsAutomatic() const { return app_.StartMode() == kStartAutomatic; }
 
 void CQuorvalenDlg::Tell(const std::u16string& text) {
-  app_.Interaction().ShowMessage({MessageKind::Information, text, std::u16string(kMessageCaption)});
+  app_.Interaction().ShowMessage({MessageKind::Information, text, kMessageCaption});
 }
 
 bool CQuorvalenDlg::Ask(QuestionKind kind, const std::u16string& text) {
-  const Answer answer = app_.Interaction().Ask({kind, text, std::u16string(kMessageCaption)});
+  const Answer answer = app_.Interaction().Ask({kind, text, kMessageCaption});
   return answer == Answer::Yes || answer == Answer::Ok;
 }
 

@@ -130,7 +130,7 @@ bool CQuorvalenDlg::ReloadInput() {
   app_.Interaction().ShowMessage(
       {MessageKind::Exclamation,
        FormatText(u"NCファイルの読み込みに失敗しました。\n[%s]", {fileState_.currentInputPath}),
-       std::u16string(kMessageCaption)});
+       kMessageCaption});
   return false;
 }
 

@@ -114,8 +114,7 @@ bool NcPostDlg2::AppendPage() {
 }
 
 void NcPostDlg2::Tell(std::u16string_view text) {
-  interaction_.ShowMessage(
-      {MessageKind::Exclamation, std::u16string(text), std::u16string(kMessageCaption)});
+  interaction_.ShowMessage({MessageKind::Exclamation, std::u16string(text), kMessageCaption});
 }
 
 }  // namespace qv

@@ -17,8 +17,7 @@ bool TableEditorDlg::Ok() {
   Store(editor.Fields());
   if (SaveSettings(settings_) < 0) {
     Store(before);
-    interaction_.ShowMessage(
-        {MessageKind::Exclamation, kTableSaveFailed, std::u16string(kMessageCaption)});
+    interaction_.ShowMessage({MessageKind::Exclamation, kTableSaveFailed, kMessageCaption});
     return false;
   }
   return true;
